@@ -1,0 +1,26 @@
+#pragma once
+
+#include <map>
+
+#include "ustring/ustring.h"
+
+// Reader of line-oriented key=value files (the logger's level file, the
+// client's pid file). Never writes files and logs nothing.
+class Config
+{
+public:
+    std::map<ustring, ustring> entries;
+    bool keep_quotes = false;
+
+    // 0 when the whole file was read; -1 for an empty path, an unopenable
+    // file or a malformed line (entries is then emptied).
+    int read(const ustring& path);
+
+    // One line, up to its first NUL (len is not consulted). 0 assignment,
+    // 1 nothing on the line, 2 malformed. Writes NULs into line.
+    int parse(char* line, int len, ustring& key, ustring& value);
+
+    // The value of key as a decimal int, 0 when it holds none. Inserts an
+    // empty value for an absent key.
+    int get_int(const ustring& key);
+};
