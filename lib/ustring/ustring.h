@@ -11,9 +11,15 @@
 class ustring
 {
 public:
-    enum normalization_form { NFC = 0, NFD = 1 };
+    // Fixed underlying type so that a stray value reaching normalize() is
+    // a defined value that can be rejected.
+    enum normalization_form : int
+    {
+        NFC = 0,
+        NFD = 1
+    };
 
-    static const size_t npos = static_cast<size_t>(-1);
+    static constexpr size_t npos = static_cast<size_t>(-1);
 
     ustring();
     ustring(const ustring& s);
