@@ -5,143 +5,143 @@
     <name>global</name>
     <message>
         <source>This version of Halvenor is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version de Halvenor est déjà installée. Voulez-vous la réinstaller ?</translation>
     </message>
     <message>
         <source>A newer version of Halvenor is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une version plus récente de Halvenor est déjà installée. Le programme d&apos;installation va maintenant se fermer.</translation>
     </message>
     <message>
         <source>Installing for all users requires administrator rights.\nDo you want to install Halvenor for the current user only?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;installation pour tous les utilisateurs nécessite des droits d&apos;administrateur.\nVoulez-vous installer Halvenor uniquement pour l&apos;utilisateur actuel ?</translation>
     </message>
     <message>
         <source>This version of Oskavel Drive is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version d&apos;Oskavel Drive est déjà installée. Voulez-vous la réinstaller ?</translation>
     </message>
     <message>
         <source>A newer version of Oskavel Drive is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une version plus récente d&apos;Oskavel Drive est déjà installée. Le programme d&apos;installation va maintenant se fermer.</translation>
     </message>
     <message>
         <source>Add file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un nom de fichier</translation>
     </message>
     <message>
         <source>Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois suivant</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois précédent</translation>
     </message>
     <message>
         <source>Change sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le dossier de synchronisation</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Local computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur local</translation>
     </message>
     <message>
         <source>Remote server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur distant</translation>
     </message>
     <message>
         <source>Sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de synchronisation</translation>
     </message>
     <message>
         <source>Log category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie du journal</translation>
     </message>
     <message>
         <source>Filter log entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les entrées du journal</translation>
     </message>
     <message>
         <source>Refresh log</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser le journal</translation>
     </message>
     <message>
         <source>Sync task details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de la tâche de synchronisation</translation>
     </message>
     <message>
         <source>Local destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination locale</translation>
     </message>
     <message>
         <source>Remote destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination distante</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Close tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le tutoriel</translation>
     </message>
     <message>
         <source>Halvenor tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutoriel Halvenor</translation>
     </message>
     <message>
         <source>Halvenor Drive tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutoriel Halvenor Drive</translation>
     </message>
     <message>
         <source>Stop download</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le téléchargement</translation>
     </message>
     <message>
         <source>Delete downloaded version</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la version téléchargée</translation>
     </message>
     <message>
         <source>Download an earlier version</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger une version antérieure</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Dissocier</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Choose the shared folders on your Halvenor server that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les dossiers partagés de votre serveur Halvenor que vous souhaitez synchroniser avec cet ordinateur.</translation>
     </message>
     <message>
         <source>Choose the team folders in Halvenor Drive that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les dossiers d&apos;équipe de Halvenor Drive que vous souhaitez synchroniser avec cet ordinateur.</translation>
     </message>
     <message>
         <source>Advanced setup wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant de configuration avancée</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres avancés</translation>
     </message>
     <message>
         <source>Halvenor Drive</source>
@@ -149,279 +149,279 @@
     </message>
     <message>
         <source>Automatic setup failed. Please set up the connection manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration automatique a échoué. Veuillez configurer la connexion manuellement.</translation>
     </message>
     <message>
         <source>Finishing automatic setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalisation de la configuration automatique...</translation>
     </message>
     <message>
         <source>The setup key has been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé de configuration a été appliquée.</translation>
     </message>
     <message>
         <source>Filter settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de filtrage</translation>
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers et dossiers correspondant à ces règles ne sont pas synchronisés.</translation>
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de fichiers</translation>
     </message>
     <message>
         <source>Files with these names are not synced. Wildcards such as *.tmp are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers portant ces noms ne sont pas synchronisés. Les caractères génériques tels que *.tmp sont autorisés.</translation>
     </message>
     <message>
         <source>Blocked files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers bloqués</translation>
     </message>
     <message>
         <source>Do not sync files whose names begin with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas synchroniser les fichiers dont le nom commence par un point</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>En choisir un autre</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Edit connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la connexion</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer quand même</translation>
     </message>
     <message>
         <source>Start now</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer maintenant</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de création</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>This field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce champ est obligatoire.</translation>
     </message>
     <message>
         <source>Some fields are not valid. Please check them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains champs ne sont pas valides. Veuillez les vérifier et réessayer.</translation>
     </message>
     <message>
         <source>Enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez %1 caractères au maximum.</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Keep both versions and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les deux versions et renommer la copie de cet ordinateur</translation>
     </message>
     <message>
         <source>Keep both versions in Halvenor Drive and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les deux versions dans Halvenor Drive et renommer la copie de cet ordinateur</translation>
     </message>
     <message>
         <source>Keep the version that was modified last</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver la dernière version modifiée</translation>
     </message>
     <message>
         <source>When a file has been changed both on the server and on this computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsqu&apos;un fichier a été modifié à la fois sur le serveur et sur cet ordinateur :</translation>
     </message>
     <message>
         <source>Always keep the server version</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours conserver la version du serveur</translation>
     </message>
     <message>
         <source>Rename the local file and keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le fichier local et conserver les deux</translation>
     </message>
     <message>
         <source>Direct connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion directe</translation>
     </message>
     <message>
         <source>Relay connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion par relais</translation>
     </message>
     <message>
         <source>Local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau local</translation>
     </message>
     <message>
         <source>Detecting the connection type...</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection du type de connexion...</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code de vérification de votre application d&apos;authentification :</translation>
     </message>
     <message>
         <source>Stop syncing this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus synchroniser ce dossier</translation>
     </message>
     <message>
         <source>Stop syncing these folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus synchroniser ces dossiers</translation>
     </message>
     <message>
         <source>No options available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune option disponible</translation>
     </message>
     <message>
         <source>Sync this folder again</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser à nouveau ce dossier</translation>
     </message>
     <message>
         <source>Sync these folders again</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser à nouveau ces dossiers</translation>
     </message>
     <message>
         <source>Send to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer vers %1</translation>
     </message>
     <message>
         <source>Copy share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien de partage</translation>
     </message>
     <message>
         <source>Browse earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir les versions antérieures</translation>
     </message>
     <message>
         <source>Choose what you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez ce que vous souhaitez synchroniser avec cet ordinateur.</translation>
     </message>
     <message>
         <source>My files and team folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes fichiers et dossiers d&apos;équipe</translation>
     </message>
     <message>
         <source>Sync your own files and the team folders that you can access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisez vos propres fichiers et les dossiers d&apos;équipe auxquels vous avez accès.</translation>
     </message>
     <message>
         <source>Shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagés avec moi</translation>
     </message>
     <message>
         <source>Sync the files and folders that other people have shared with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisez les fichiers et dossiers que d&apos;autres personnes ont partagés avec vous.</translation>
     </message>
     <message>
         <source>Create a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une tâche de synchronisation</translation>
     </message>
     <message>
         <source>This file cannot be downloaded right now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne peut pas être téléchargé pour le moment. Veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>The versions of this file cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de répertorier les versions de ce fichier.</translation>
     </message>
     <message>
         <source>A share link cannot be created for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un lien de partage pour cet élément.</translation>
     </message>
     <message>
         <source>Halvenor Drive is ready.</source>
@@ -433,1975 +433,1975 @@
     </message>
     <message>
         <source>This connection is inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette connexion est inactive.</translation>
     </message>
     <message>
         <source>Show black-and-white icons in the menu bar and notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher des icônes en noir et blanc dans la barre de menus et la zone de notification</translation>
     </message>
     <message>
         <source>Show the sync folder in the sidebar of the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le dossier de synchronisation dans la barre latérale du gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les fichiers sur le serveur lorsqu&apos;ils sont supprimés de cet ordinateur</translation>
     </message>
     <message>
         <source>Don&apos;t show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher ce message</translation>
     </message>
     <message>
         <source>Download only</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement uniquement</translation>
     </message>
     <message>
         <source>Tavlo overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de Tavlo</translation>
     </message>
     <message>
         <source>Tavlo cannot reach the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo ne parvient pas à joindre le serveur.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>There are no shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier partagé.</translation>
     </message>
     <message>
         <source>Enable On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer On-demand Sync</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe est incorrect.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion</translation>
     </message>
     <message>
         <source>The relay service cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de relais est injoignable.</translation>
     </message>
     <message>
         <source>The server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID du serveur n&apos;est pas valide ou n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The Halvenor Drive server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID du serveur Halvenor Drive n&apos;est pas valide ou n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The relay service is temporarily unavailable. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de relais est temporairement indisponible. Veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>An unknown error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inconnue s&apos;est produite.</translation>
     </message>
     <message>
         <source>A file conflict occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un conflit de fichiers s&apos;est produit.</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données locale est endommagée.</translation>
     </message>
     <message>
         <source>The file or folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ou le dossier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The connection to the server was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au serveur a été perdue.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce Tavlo est associé à un autre serveur.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different Halvenor Drive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce Tavlo est associé à un autre serveur Halvenor Drive.</translation>
     </message>
     <message>
         <source>Pelmora cannot create a share link for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora ne peut pas créer de lien de partage pour cet élément.</translation>
     </message>
     <message>
         <source>Pelmora is disabled on the server. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora est désactivé sur le serveur. Veuillez contacter votre administrateur.</translation>
     </message>
     <message>
         <source>Pelmora is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora est désactivé</translation>
     </message>
     <message>
         <source>Server storage is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage du serveur est plein</translation>
     </message>
     <message>
         <source>The link to this file cannot be retrieved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de récupérer le lien vers ce fichier.</translation>
     </message>
     <message>
         <source>Initialization failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;initialisation a échoué.</translation>
     </message>
     <message>
         <source>Invalid parameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre non valide.</translation>
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un numéro de port compris entre 1 et 65535.</translation>
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse IP a été bloquée par le serveur.</translation>
     </message>
     <message>
         <source>This computer is already linked to this Tavlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur est déjà associé à ce Tavlo.</translation>
     </message>
     <message>
         <source>The local sync folder is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de synchronisation local est introuvable.</translation>
     </message>
     <message>
         <source>Too many failed sign-in attempts. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de tentatives de connexion infructueuses. Veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>A network error occurred. Please check your connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur réseau s&apos;est produite. Veuillez vérifier votre connexion.</translation>
     </message>
     <message>
         <source>No connection is available for this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune connexion n&apos;est disponible pour ce fichier.</translation>
     </message>
     <message>
         <source>Your administrator requires 2-step verification. Please turn it on in the web portal first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre administrateur exige la validation en deux étapes. Veuillez d&apos;abord l&apos;activer dans le portail web.</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de vérification est incorrect.</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code de vérification est requis.</translation>
     </message>
     <message>
         <source>Permission denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorisation refusée.</translation>
     </message>
     <message>
         <source>The server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur utilise une version de protocole incompatible.</translation>
     </message>
     <message>
         <source>Halvenor Drive on the server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive sur le serveur utilise une version de protocole incompatible.</translation>
     </message>
     <message>
         <source>Enter the address and port of the proxy server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse et le port du serveur proxy.</translation>
     </message>
     <message>
         <source>Your password has expired. Please change it in the web portal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre mot de passe a expiré. Veuillez le modifier dans le portail web.</translation>
     </message>
     <message>
         <source>Fennick does not allow this file to be shared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fennick n&apos;autorise pas le partage de ce fichier.</translation>
     </message>
     <message>
         <source>The remote folder is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier distant n&apos;est pas monté.</translation>
     </message>
     <message>
         <source>The shared folder cannot be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;activer le dossier partagé.</translation>
     </message>
     <message>
         <source>The shared folder conflicts with an existing sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier partagé est en conflit avec un dossier de synchronisation existant.</translation>
     </message>
     <message>
         <source>You have reached the maximum number of shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez atteint le nombre maximal de dossiers partagés.</translation>
     </message>
     <message>
         <source>Invalid mount point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point de montage non valide</translation>
     </message>
     <message>
         <source>Shared folder not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier partagé introuvable</translation>
     </message>
     <message>
         <source>The shared folder is not mounted on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier partagé n&apos;est pas monté sur le serveur.</translation>
     </message>
     <message>
         <source>No permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune autorisation</translation>
     </message>
     <message>
         <source>The shared item cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l&apos;élément partagé.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat SSL du serveur a changé.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de vérifier le certificat SSL du serveur.</translation>
     </message>
     <message>
         <source>The sync folder is on a volume that is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de synchronisation se trouve sur un volume qui n&apos;est pas monté.</translation>
     </message>
     <message>
         <source>The relay tunnel is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tunnel de relais est désactivé sur le serveur.</translation>
     </message>
     <message>
         <source>The user home service is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service des dossiers personnels des utilisateurs est désactivé sur le serveur.</translation>
     </message>
     <message>
         <source>User information is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations utilisateur ne sont pas disponibles.</translation>
     </message>
     <message>
         <source>Enter a user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nom d&apos;utilisateur.</translation>
     </message>
     <message>
         <source>You are not allowed to use Halvenor Drive. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;utiliser Halvenor Drive. Veuillez contacter votre administrateur.</translation>
     </message>
     <message>
         <source>This client version is no longer supported. Please upgrade the client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version du client n&apos;est plus prise en charge. Veuillez mettre à niveau le client.</translation>
     </message>
     <message>
         <source>This version of Halvenor Drive is no longer supported. Please upgrade Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version de Halvenor Drive n&apos;est plus prise en charge. Veuillez mettre à niveau Halvenor Drive.</translation>
     </message>
     <message>
         <source>The server version is too old. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version du serveur est trop ancienne. Veuillez mettre à niveau le paquet du serveur.</translation>
     </message>
     <message>
         <source>The server version is too old for Halvenor Drive. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version du serveur est trop ancienne pour Halvenor Drive. Veuillez mettre à niveau le paquet du serveur.</translation>
     </message>
     <message>
         <source>Incompatible version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version incompatible</translation>
     </message>
     <message>
         <source>No earlier version of this file is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune version antérieure de ce fichier n&apos;est disponible.</translation>
     </message>
     <message>
         <source>Blocked file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de fichiers bloqués</translation>
     </message>
     <message>
         <source>File extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions de fichiers</translation>
     </message>
     <message>
         <source>Maximum file size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille maximale des fichiers</translation>
     </message>
     <message>
         <source>Do not sync files larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas synchroniser les fichiers de plus de %1 Mo</translation>
     </message>
     <message>
         <source>File filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre de fichiers</translation>
     </message>
     <message>
         <source>%1 files updated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers mis à jour</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>First page</source>
-        <translation type="unfinished"></translation>
+        <translation>Première page</translation>
     </message>
     <message>
         <source>Folder name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du dossier</translation>
     </message>
     <message>
         <source>Folder filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre de dossiers</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi</translation>
     </message>
     <message>
         <source>Show the tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher à nouveau le tutoriel</translation>
     </message>
     <message>
         <source>Show the Halvenor Drive tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher à nouveau le tutoriel Halvenor Drive</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>J&apos;ai compris</translation>
     </message>
     <message>
         <source>All events</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les événements</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>File type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éléments</translation>
     </message>
     <message>
         <source>Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot-clé</translation>
     </message>
     <message>
         <source>Last month</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mois dernier</translation>
     </message>
     <message>
         <source>Last week</source>
-        <translation type="unfinished"></translation>
+        <translation>La semaine dernière</translation>
     </message>
     <message>
         <source>Renamed on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommé sur cet ordinateur</translation>
     </message>
     <message>
         <source>No history yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique pour le moment</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Renamed on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommé sur le serveur</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier</translation>
     </message>
     <message>
         <source>The folder already contains files. They will be merged with the files on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier contient déjà des fichiers. Ils seront fusionnés avec les fichiers du serveur.</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement en cours</translation>
     </message>
     <message>
         <source>File is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est verrouillé</translation>
     </message>
     <message>
         <source>Preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation...</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi en cours</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur par défaut du système</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière page</translation>
     </message>
     <message>
         <source>Connect to another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter à un autre serveur</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <source>Searching the local network for Tavlo devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;appareils Tavlo sur le réseau local...</translation>
     </message>
     <message>
         <source>Download history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des téléchargements</translation>
     </message>
     <message>
         <source>Sync tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâches de synchronisation</translation>
     </message>
     <message>
         <source>Show sync options in the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les options de synchronisation dans le menu contextuel</translation>
     </message>
     <message>
         <source>Show desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les notifications sur le bureau</translation>
     </message>
     <message>
         <source>Show sync status icons on files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les icônes d&apos;état de synchronisation sur les fichiers et dossiers</translation>
     </message>
     <message>
         <source>Encrypt data transfers with SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffrer les transferts de données avec SSL</translation>
     </message>
     <message>
         <source>Start Halvenor when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer Halvenor à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Start Halvenor Drive when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer Halvenor Drive à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Merge mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de fusion</translation>
     </message>
     <message>
         <source>Show icons on items that are not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher des icônes sur les éléments non synchronisés</translation>
     </message>
     <message>
         <source>Sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de synchronisation</translation>
     </message>
     <message>
         <source>Synchronization mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de synchronisation</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Use black-and-white icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser des icônes en noir et blanc</translation>
     </message>
     <message>
         <source>The proxy server requires a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur proxy nécessite un nom d&apos;utilisateur et un mot de passe</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration manuelle du proxy</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun proxy</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les paramètres proxy du système</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du proxy</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Application des paramètres...</translation>
     </message>
     <message>
         <source>No settings were changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun paramètre n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Your changes have not been saved. Do you want to save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos modifications n&apos;ont pas été enregistrées. Voulez-vous les enregistrer maintenant ?</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de dossier</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer</translation>
     </message>
     <message>
         <source>Local sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de synchronisation local</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage</translation>
     </message>
     <message>
         <source>Shared folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers partagés</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâches</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Avril</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Août</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Décembre</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Février</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Janvier</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juillet</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juin</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Novembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octobre</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septembre</translation>
     </message>
     <message>
         <source>More tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de tutoriels</translation>
     </message>
     <message>
         <source>About Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Halvenor Drive</translation>
     </message>
     <message>
         <source>Watching for file changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance des modifications de fichiers...</translation>
     </message>
     <message>
         <source>Checking your credentials...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de vos identifiants...</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer?\nFiles that have already been synced stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment dissocier cet ordinateur ?\nLes fichiers déjà synchronisés restent sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion établie.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>The server&apos;s storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage du serveur est plein. La synchronisation est suspendue jusqu&apos;à ce que de l&apos;espace soit libéré.</translation>
     </message>
     <message>
         <source>The Halvenor Drive storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stockage Halvenor Drive est plein. La synchronisation est suspendue jusqu&apos;à ce que de l&apos;espace soit libéré.</translation>
     </message>
     <message>
         <source>The download was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement a été arrêté.</translation>
     </message>
     <message>
         <source>The download is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement est terminé.</translation>
     </message>
     <message>
         <source>Downloading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1...</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement a échoué.</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Something went wrong. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un problème est survenu. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Halvenor Drive ran into a problem. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive a rencontré un problème. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Setup is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration est terminée.</translation>
     </message>
     <message>
         <source>You can change these settings at any time from the Halvenor Drive icon in the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez modifier ces paramètres à tout moment depuis l&apos;icône Halvenor Drive dans la zone de notification.</translation>
     </message>
     <message>
         <source>The selected folder is a mount point. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier sélectionné est un point de montage. Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier sélectionné n&apos;est pas vide. Ses fichiers seront synchronisés avec le serveur.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier sélectionné n&apos;est pas vide. Ses fichiers seront synchronisés avec Halvenor Drive.</translation>
     </message>
     <message>
         <source>You cannot write to the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas écrire dans le dossier sélectionné.</translation>
     </message>
     <message>
         <source>Enter the address of your Halvenor server and your account details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse de votre serveur Halvenor et les informations de votre compte.</translation>
     </message>
     <message>
         <source>The new language takes effect after you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera appliquée après le redémarrage de l&apos;application.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion...</translation>
     </message>
     <message>
         <source>The local disk is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque local est plein. La synchronisation est suspendue jusqu&apos;à ce que de l&apos;espace soit libéré.</translation>
     </message>
     <message>
         <source>Do you want to merge the contents of the local folder with the folder on the server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous fusionner le contenu du dossier local avec le dossier du serveur ?</translation>
     </message>
     <message>
         <source>Changes on network drives might not be detected right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications sur les lecteurs réseau risquent de ne pas être détectées immédiatement.</translation>
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation de %1 fichiers sur %2</translation>
     </message>
     <message>
         <source>Your storage quota on the server is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre quota de stockage sur le serveur est épuisé.</translation>
     </message>
     <message>
         <source>Halvenor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor est déjà en cours d&apos;exécution.</translation>
     </message>
     <message>
         <source>Halvenor Drive is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive est déjà en cours d&apos;exécution.</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un dossier</translation>
     </message>
     <message>
         <source>Choose a folder on this computer to sync with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier de cet ordinateur à synchroniser avec le serveur.</translation>
     </message>
     <message>
         <source>shared an item with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>a partagé un élément avec vous.</translation>
     </message>
     <message>
         <source>The quota of the shared folder is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quota du dossier partagé est épuisé.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this shared item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cet élément partagé ?</translation>
     </message>
     <message>
         <source>Your files, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos fichiers, partout.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.\nDo you trust the new certificate?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat SSL du serveur a changé.\nFaites-vous confiance au nouveau certificat ?</translation>
     </message>
     <message>
         <source>The SSL certificate of the server is not trusted.\nDo you want to continue anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat SSL du serveur n&apos;est pas approuvé.\nVoulez-vous continuer quand même ?</translation>
     </message>
     <message>
         <source>Starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage...</translation>
     </message>
     <message>
         <source>Sync and share files across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisez et partagez vos fichiers sur tous vos appareils.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de la connexion...</translation>
     </message>
     <message>
         <source>The user name could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de vérifier le nom d&apos;utilisateur.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dissociation...</translation>
     </message>
     <message>
         <source>Upgrading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à niveau...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Halvenor Drive</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Repair</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparer</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel the installation of Halvenor Drive?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment annuler l&apos;installation de Halvenor Drive ?</translation>
     </message>
     <message>
         <source>Cancel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;installation</translation>
     </message>
     <message>
         <source>Halvenor Drive Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme d&apos;installation de Halvenor Drive</translation>
     </message>
     <message>
         <source>I accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>J&apos;accepte les termes du contrat de licence</translation>
     </message>
     <message>
         <source>Please read the following license agreement carefully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez lire attentivement le contrat de licence suivant.</translation>
     </message>
     <message>
         <source>I do not accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Je n&apos;accepte pas les termes du contrat de licence</translation>
     </message>
     <message>
         <source>End-User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat de licence utilisateur final</translation>
     </message>
     <message>
         <source>Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le bouton Terminer pour quitter l&apos;assistant d&apos;installation.</translation>
     </message>
     <message>
         <source>Launch Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Halvenor Drive</translation>
     </message>
     <message>
         <source>Setup complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation terminée</translation>
     </message>
     <message>
         <source>Halvenor Drive has been installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive a été installé.</translation>
     </message>
     <message>
         <source>Completed the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation de Halvenor Drive est terminé</translation>
     </message>
     <message>
         <source>The Setup Wizard ended early because of an error. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation s&apos;est arrêté prématurément en raison d&apos;une erreur. Votre système n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>To install this program later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour installer ce programme ultérieurement, exécutez à nouveau l&apos;assistant d&apos;installation. Cliquez sur le bouton Terminer pour quitter l&apos;assistant d&apos;installation.</translation>
     </message>
     <message>
         <source>Setup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;installation</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation de Halvenor Drive s&apos;est arrêté prématurément</translation>
     </message>
     <message>
         <source>Close the applications and try to restart them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer les applications et tenter de les redémarrer.</translation>
     </message>
     <message>
         <source>Do not close the applications. A restart will be required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas fermer les applications. Un redémarrage sera nécessaire.</translation>
     </message>
     <message>
         <source>Some files that need to be updated are in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains fichiers devant être mis à jour sont en cours d&apos;utilisation.</translation>
     </message>
     <message>
         <source>Files in Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers en cours d&apos;utilisation</translation>
     </message>
     <message>
         <source>The following applications are using files that this setup needs to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les applications suivantes utilisent des fichiers que ce programme d&apos;installation doit mettre à jour.</translation>
     </message>
     <message>
         <source>Close these applications and click Retry to continue, or click Exit to leave setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermez ces applications et cliquez sur Réessayer pour continuer, ou cliquez sur Quitter pour quitter l&apos;installation.</translation>
     </message>
     <message>
         <source>Lets you change the way features are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permet de modifier la façon dont les fonctionnalités sont installées.</translation>
     </message>
     <message>
         <source>Halvenor Drive has no separate features that can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive ne comporte aucune fonctionnalité distincte pouvant être modifiée.</translation>
     </message>
     <message>
         <source>Change the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;installation</translation>
     </message>
     <message>
         <source>Select the operation you want to perform.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez l&apos;opération que vous souhaitez effectuer.</translation>
     </message>
     <message>
         <source>Removes Halvenor Drive from your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime Halvenor Drive de votre ordinateur.</translation>
     </message>
     <message>
         <source>Remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;installation</translation>
     </message>
     <message>
         <source>Repairs errors in the most recent installation by restoring missing and damaged files and shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrige les erreurs de l&apos;installation la plus récente en restaurant les fichiers et raccourcis manquants ou endommagés.</translation>
     </message>
     <message>
         <source>Repair the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparer l&apos;installation</translation>
     </message>
     <message>
         <source>Change, repair, or remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier, réparer ou supprimer l&apos;installation</translation>
     </message>
     <message>
         <source>The Setup Wizard lets you change the way Halvenor Drive is installed on your computer, or repair or remove it.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation vous permet de modifier la façon dont Halvenor Drive est installé sur votre ordinateur, ou de le réparer ou le supprimer.\nCliquez sur Suivant pour continuer ou sur Annuler pour quitter l&apos;assistant d&apos;installation.</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans la maintenance de Halvenor Drive</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter pendant que l&apos;assistant d&apos;installation installe Halvenor Drive.</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>État :</translation>
     </message>
     <message>
         <source>Installing Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation de Halvenor Drive</translation>
     </message>
     <message>
         <source>This may take a few minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela peut prendre quelques minutes.</translation>
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Installer pour commencer l&apos;installation. Cliquez sur Précédent pour vérifier ou modifier vos paramètres d&apos;installation. Cliquez sur Annuler pour quitter l&apos;assistant.</translation>
     </message>
     <message>
         <source>Ready to install Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à installer Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to begin the installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation est prêt à commencer l&apos;installation.</translation>
     </message>
     <message>
         <source>Click Remove to remove Halvenor Drive from your computer. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Supprimer pour supprimer Halvenor Drive de votre ordinateur. Cliquez sur Précédent pour vérifier ou modifier vos paramètres d&apos;installation. Cliquez sur Annuler pour quitter l&apos;assistant.</translation>
     </message>
     <message>
         <source>Ready to remove Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à supprimer Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to remove Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation est prêt à supprimer Halvenor Drive.</translation>
     </message>
     <message>
         <source>Click Repair to repair the installation of Halvenor Drive. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Réparer pour réparer l&apos;installation de Halvenor Drive. Cliquez sur Précédent pour vérifier ou modifier vos paramètres d&apos;installation. Cliquez sur Annuler pour quitter l&apos;assistant.</translation>
     </message>
     <message>
         <source>Ready to repair Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à réparer Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to repair Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation est prêt à réparer Halvenor Drive.</translation>
     </message>
     <message>
         <source>The Setup Wizard was interrupted. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation a été interrompu. Votre système n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>To install Halvenor Drive later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour installer Halvenor Drive ultérieurement, exécutez à nouveau l&apos;assistant d&apos;installation. Cliquez sur le bouton Terminer pour quitter l&apos;assistant d&apos;installation.</translation>
     </message>
     <message>
         <source>Setup interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation interrompue</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation de Halvenor Drive a été interrompu</translation>
     </message>
     <message>
         <source>The Setup Wizard will install Halvenor Drive on your computer.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant d&apos;installation va installer Halvenor Drive sur votre ordinateur.\nCliquez sur Suivant pour continuer ou sur Annuler pour quitter l&apos;assistant d&apos;installation.</translation>
     </message>
     <message>
         <source>Welcome to the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans l&apos;assistant d&apos;installation de Halvenor Drive</translation>
     </message>
     <message>
         <source>Network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres réseau</translation>
     </message>
     <message>
         <source>Next %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pages suivantes</translation>
     </message>
     <message>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Non merci</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier valide n&apos;a été sélectionné.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifications</translation>
     </message>
     <message>
         <source>commented on</source>
-        <translation type="unfinished"></translation>
+        <translation>a commenté</translation>
     </message>
     <message>
         <source>mentioned you in</source>
-        <translation type="unfinished"></translation>
+        <translation>vous a mentionné dans</translation>
     </message>
     <message>
         <source>requested access to</source>
-        <translation type="unfinished"></translation>
+        <translation>a demandé l&apos;accès à</translation>
     </message>
     <message>
         <source>shared with you</source>
-        <translation type="unfinished"></translation>
+        <translation>a partagé avec vous</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Mentions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentions</translation>
     </message>
     <message>
         <source>Open in the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans le portail web</translation>
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagés</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Access requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandes d&apos;accès</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité</translation>
     </message>
     <message>
         <source>Some files could not be synced. Click here for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains fichiers n&apos;ont pas pu être synchronisés. Cliquez ici pour plus de détails.</translation>
     </message>
     <message>
         <source>Sync problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème de synchronisation</translation>
     </message>
     <message>
         <source>%1 shared &quot;%2&quot; with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a partagé « %2 » avec vous.</translation>
     </message>
     <message>
         <source>New shared item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel élément partagé</translation>
     </message>
     <message>
         <source>On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>On-demand Sync</translation>
     </message>
     <message>
         <source>One-way download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement unidirectionnel</translation>
     </message>
     <message>
         <source>Only download changes from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger uniquement les modifications depuis le serveur</translation>
     </message>
     <message>
         <source>Only download changes from Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger uniquement les modifications depuis Halvenor Drive</translation>
     </message>
     <message>
         <source>One-way upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi unidirectionnel</translation>
     </message>
     <message>
         <source>Open containing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier parent</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le fichier</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Open Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Halvenor Drive</translation>
     </message>
     <message>
         <source>View sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;état de la synchronisation</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre</translation>
     </message>
     <message>
         <source>Internal users</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateurs internes</translation>
     </message>
     <message>
         <source>Signed-in users can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Les utilisateurs connectés peuvent afficher</translation>
     </message>
     <message>
         <source>Signed-in users can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Les utilisateurs connectés peuvent modifier</translation>
     </message>
     <message>
         <source>Restricted</source>
-        <translation type="unfinished"></translation>
+        <translation>Restreint</translation>
     </message>
     <message>
         <source>Only people you invite can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules les personnes que vous invitez peuvent ouvrir le lien</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Public</translation>
     </message>
     <message>
         <source>Anyone with the link can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute personne disposant du lien peut afficher</translation>
     </message>
     <message>
         <source>Anyone with the link can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute personne disposant du lien peut modifier</translation>
     </message>
     <message>
         <source>Can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Peut afficher</translation>
     </message>
     <message>
         <source>Can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Peut modifier</translation>
     </message>
     <message>
         <source>Previous %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pages précédentes</translation>
     </message>
     <message>
         <source>Halvenor is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor synchronise maintenant vos fichiers.</translation>
     </message>
     <message>
         <source>Halvenor Drive is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive synchronise maintenant vos fichiers.</translation>
     </message>
     <message>
         <source>Your files will be kept in sync between this computer and the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos fichiers resteront synchronisés entre cet ordinateur et le serveur.</translation>
     </message>
     <message>
         <source>Learn more about Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>En savoir plus sur Halvenor</translation>
     </message>
     <message>
         <source>Learn more about Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>En savoir plus sur Halvenor Drive</translation>
     </message>
     <message>
         <source>All set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout est prêt !</translation>
     </message>
     <message>
         <source>Open my sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir mon dossier de synchronisation</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture seule</translation>
     </message>
     <message>
         <source>You can only view the files in this folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez uniquement afficher les fichiers de ce dossier. Les modifications effectuées sur cet ordinateur ne sont pas envoyées.</translation>
     </message>
     <message>
         <source>You can only view the files in this Halvenor Drive folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez uniquement afficher les fichiers de ce dossier Halvenor Drive. Les modifications effectuées sur cet ordinateur ne sont pas envoyées.</translation>
     </message>
     <message>
         <source>Recently changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiés récemment</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
     <message>
         <source>Apply to all subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer à tous les sous-dossiers</translation>
     </message>
     <message>
         <source>Selective Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Selective Sync</translation>
     </message>
     <message>
         <source>Sync direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens de synchronisation</translation>
     </message>
     <message>
         <source>Filter files</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les fichiers</translation>
     </message>
     <message>
         <source>Choose folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir des dossiers</translation>
     </message>
     <message>
         <source>Choose a sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un mode de synchronisation</translation>
     </message>
     <message>
         <source>Folders that you deselect are removed from this computer but stay on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers que vous désélectionnez sont supprimés de cet ordinateur mais restent sur le serveur.</translation>
     </message>
     <message>
         <source>Selective Sync...</source>
-        <translation type="unfinished"></translation>
+        <translation>Selective Sync...</translation>
     </message>
     <message>
         <source>Are you sure you want to remove this sync task?\nSynced files stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cette tâche de synchronisation ?\nLes fichiers synchronisés restent sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Disabling this shared folder removes its files from this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La désactivation de ce dossier partagé supprime ses fichiers de cet ordinateur.</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage activé</translation>
     </message>
     <message>
         <source>Invite people</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter des personnes</translation>
     </message>
     <message>
         <source>Share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien de partage</translation>
     </message>
     <message>
         <source>Link permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorisation du lien</translation>
     </message>
     <message>
         <source>Users and groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateurs et groupes</translation>
     </message>
     <message>
         <source>Do you want to sync the items that are shared with you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous synchroniser les éléments partagés avec vous ?</translation>
     </message>
     <message>
         <source>Save and copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer et copier le lien</translation>
     </message>
     <message>
         <source>Custom duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée personnalisée</translation>
     </message>
     <message>
         <source>Expires on</source>
-        <translation type="unfinished"></translation>
+        <translation>Expire le</translation>
     </message>
     <message>
         <source>Limit the number of accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter le nombre d&apos;accès</translation>
     </message>
     <message>
         <source>Available from</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponible à partir du</translation>
     </message>
     <message>
         <source>Expires after %1 accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Expire après %1 accès</translation>
     </message>
     <message>
         <source>Link sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage par lien</translation>
     </message>
     <message>
         <source>Restrict access</source>
-        <translation type="unfinished"></translation>
+        <translation>Restreindre l&apos;accès</translation>
     </message>
     <message>
         <source>Some files were not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains fichiers n&apos;ont pas été synchronisés</translation>
     </message>
     <message>
         <source>Server disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque du serveur plein</translation>
     </message>
     <message>
         <source>The Tavlo has changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Tavlo a changé</translation>
     </message>
     <message>
         <source>Client upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à niveau du client requise</translation>
     </message>
     <message>
         <source>Server upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à niveau du serveur requise</translation>
     </message>
     <message>
         <source>Local disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque local est plein</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendu</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé</translation>
     </message>
     <message>
         <source>Quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Quota dépassé</translation>
     </message>
     <message>
         <source>Certificate verification failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vérification du certificat</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>À jour</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>The sync direction of this folder does not match the setting on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sens de synchronisation de ce dossier ne correspond pas au paramètre du serveur.</translation>
     </message>
     <message>
         <source>Sync temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser les fichiers temporaires</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi</translation>
     </message>
     <message>
         <source>%1 days ago</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a %1 jours</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a %1 heures</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;instant</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a %1 minutes</translation>
     </message>
     <message>
         <source>New share</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau partage</translation>
     </message>
     <message>
         <source>Change the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le dossier de synchronisation</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur</translation>
     </message>
     <message>
         <source>Sync overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la synchronisation</translation>
     </message>
     <message>
         <source>Connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de connexion</translation>
     </message>
     <message>
         <source>Folder not empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier non vide</translation>
     </message>
     <message>
         <source>Read-only folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier en lecture seule</translation>
     </message>
     <message>
         <source>Folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin du dossier</translation>
     </message>
     <message>
         <source>Double-click the icon to open the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur l&apos;icône pour ouvrir le dossier de synchronisation</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du serveur</translation>
     </message>
     <message>
         <source>Enter the IP address, host name or server ID of your server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse IP, le nom d&apos;hôte ou l&apos;ID de votre serveur.</translation>
     </message>
     <message>
         <source>Open Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Halvenor</translation>
     </message>
     <message>
         <source>Enable SSL encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le chiffrement SSL</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement de sécurité</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>En veille</translation>
     </message>
     <message>
         <source>Status information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations d&apos;état</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à niveau</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Indexing the folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indexation du dossier...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>A new version is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version est disponible. Cliquez pour effectuer la mise à jour.</translation>
     </message>
     <message>
         <source>Halvenor Drive is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive est disponible. Cliquez pour effectuer la mise à jour.</translation>
     </message>
     <message>
         <source>Syncing now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation en cours</translation>
     </message>
     <message>
         <source>Checking data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des données...</translation>
     </message>
     <message>
         <source>The Tavlo has been replaced. Please link it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Tavlo a été remplacé. Veuillez l&apos;associer à nouveau.</translation>
     </message>
     <message>
         <source>Download finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement terminé</translation>
     </message>
     <message>
         <source>Open sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier de synchronisation</translation>
     </message>
     <message>
         <source>Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Se reconnecter</translation>
     </message>
     <message>
         <source>Connection information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations de connexion</translation>
     </message>
     <message>
         <source>Synced on all your devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisé sur tous vos appareils</translation>
     </message>
     <message>
         <source>%1 files are syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers en cours de synchronisation</translation>
     </message>
     <message>
         <source>Unstable connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion instable</translation>
     </message>
     <message>
         <source>Recently updated files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers mis à jour récemment</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour...</translation>
     </message>
     <message>
         <source>Upgrade now</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à niveau maintenant</translation>
     </message>
     <message>
         <source>Try syncing again</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer la synchronisation</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mardi</translation>
     </message>
     <message>
         <source>Open the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le portail web</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations !</translation>
     </message>
     <message>
         <source>You are ready to use Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez maintenant utiliser Halvenor Drive.</translation>
     </message>
     <message>
         <source>Files that you put in your sync folder are kept up to date on all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers que vous placez dans votre dossier de synchronisation restent à jour sur tous vos appareils.</translation>
     </message>
     <message>
         <source>Your sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre dossier de synchronisation</translation>
     </message>
     <message>
         <source>Right-click a file to share it or to browse its earlier versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez avec le bouton droit sur un fichier pour le partager ou parcourir ses versions antérieures.</translation>
     </message>
     <message>
         <source>Share and restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager et restaurer</translation>
     </message>
     <message>
         <source>The icon in the notification area shows the sync status at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;icône de la zone de notification indique l&apos;état de la synchronisation en un coup d&apos;œil.</translation>
     </message>
     <message>
         <source>Click it to pause syncing, open the sync folder or change the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez dessus pour suspendre la synchronisation, ouvrir le dossier de synchronisation ou modifier les paramètres.</translation>
     </message>
     <message>
         <source>Sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la synchronisation</translation>
     </message>
     <message>
         <source>Start the tour</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer la visite</translation>
     </message>
     <message>
         <source>Use Selective Sync to choose the folders that are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez Selective Sync pour choisir les dossiers conservés sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Folders that you leave out stay safely on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers que vous excluez restent en sécurité sur le serveur.</translation>
     </message>
     <message>
         <source>Choose what to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les éléments à synchroniser</translation>
     </message>
     <message>
         <source>Two-way sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation bidirectionnelle</translation>
     </message>
     <message>
         <source>Update the server package to use Selective Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettez à jour le paquet du serveur pour utiliser Selective Sync.</translation>
     </message>
     <message>
         <source>The upgrade failed. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à niveau a échoué. Veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>Halvenor Drive could not be upgraded. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre à niveau Halvenor Drive. Veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>Use Fennick</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser Fennick</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercredi</translation>
     </message>
     <message>
         <source>You do not have permission to access this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;accéder à ce dossier de synchronisation.</translation>
     </message>
     <message>
         <source>Sign-in failed. Please check your user name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion. Veuillez vérifier votre nom d&apos;utilisateur et votre mot de passe.</translation>
     </message>
     <message>
         <source>A newer client version is required. Do you want to upgrade now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une version plus récente du client est requise. Voulez-vous effectuer la mise à niveau maintenant ?</translation>
     </message>
     <message>
         <source>The client could not be upgraded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre à niveau le client.</translation>
     </message>
     <message>
         <source>Files that conflict with the server are backed up before syncing starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers en conflit avec le serveur sont sauvegardés avant le début de la synchronisation.</translation>
     </message>
     <message>
         <source>This folder overlaps with another sync task. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier chevauche une autre tâche de synchronisation. Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>Enter the server address and your account to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse du serveur et votre compte pour vous connecter.</translation>
     </message>
     <message>
         <source>Create a Halvenor folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un dossier Halvenor</translation>
     </message>
     <message>
         <source>The local folder could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier local.</translation>
     </message>
     <message>
         <source>Create an Oskavel Drive folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un dossier Oskavel Drive</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;espace libre sur le disque est insuffisant pour ce dossier de synchronisation.</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this Halvenor Drive folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;espace libre sur le disque est insuffisant pour ce dossier Halvenor Drive.</translation>
     </message>
     <message>
         <source>On-demand Sync could not be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;activer On-demand Sync.</translation>
     </message>
     <message>
         <source>Find Tavlo devices on your local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des appareils Tavlo sur votre réseau local</translation>
     </message>
     <message>
         <source>This computer is now linked with your Halvenor server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur est maintenant associé à votre serveur Halvenor.</translation>
     </message>
     <message>
         <source>This computer is now linked with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur est maintenant associé à Halvenor Drive.</translation>
     </message>
     <message>
         <source>The selected sync folder is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de synchronisation sélectionné n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>The sync folder cannot be checked because of a network error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de vérifier le dossier de synchronisation en raison d&apos;une erreur réseau.</translation>
     </message>
     <message>
         <source>Choose a folder on the server and a folder on this computer to keep in sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier sur le serveur et un dossier sur cet ordinateur à maintenir synchronisés.</translation>
     </message>
     <message>
         <source>New sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle tâche de synchronisation</translation>
     </message>
     <message>
         <source>Your quota on the server is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre quota sur le serveur est atteint.</translation>
     </message>
     <message>
         <source>The sync folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de synchronisation est en lecture seule.</translation>
     </message>
     <message>
         <source>Set the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le dossier de synchronisation</translation>
     </message>
     <message>
         <source>Choose where your synced files are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;emplacement de vos fichiers synchronisés sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Sync folder location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement du dossier de synchronisation</translation>
     </message>
     <message>
         <source>Choose the folders and sync rules yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez vous-même les dossiers et les règles de synchronisation.</translation>
     </message>
     <message>
         <source>Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration avancée</translation>
     </message>
     <message>
         <source>How do you want to set up syncing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment voulez-vous configurer la synchronisation ?</translation>
     </message>
     <message>
         <source>Setup mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de configuration</translation>
     </message>
     <message>
         <source>Sync your home folder with the recommended settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisez votre dossier personnel avec les paramètres recommandés.</translation>
     </message>
     <message>
         <source>Quick Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration rapide</translation>
     </message>
     <message>
         <source>This folder is already synced by another task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier est déjà synchronisé par une autre tâche.</translation>
     </message>
     <message>
         <source>Syncing the same folder twice can cause conflicts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser deux fois le même dossier peut provoquer des conflits.</translation>
     </message>
     <message>
         <source>Please choose a different folder or remove the existing task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un autre dossier ou supprimer la tâche existante.</translation>
     </message>
     <message>
         <source>Duplicate sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâche de synchronisation en double</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier partagé portant ce nom existe déjà.</translation>
     </message>
     <message>
         <source>The shared folder of this sync task no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier partagé de cette tâche de synchronisation n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Sync the items that others have shared with you to this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisez sur cet ordinateur les éléments que d&apos;autres personnes ont partagés avec vous.</translation>
     </message>
     <message>
         <source>Maybe later</source>
-        <translation type="unfinished"></translation>
+        <translation>Peut-être plus tard</translation>
     </message>
     <message>
         <source>Enable now</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer maintenant</translation>
     </message>
     <message>
         <source>Files that are shared with you can be synced too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers partagés avec vous peuvent également être synchronisés.</translation>
     </message>
     <message>
         <source>Sync items shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser les éléments partagés avec moi</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed. Please confirm it before this folder is synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat SSL du serveur a changé. Veuillez le confirmer avant la synchronisation de ce dossier.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified, so this folder cannot be synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat SSL du serveur ne peut pas être vérifié ; ce dossier ne peut donc pas être synchronisé.</translation>
     </message>
     <message>
         <source>Sync with another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser avec un autre serveur</translation>
     </message>
     <message>
         <source>Add a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une tâche de synchronisation</translation>
     </message>
     <message>
         <source>A system error occurred while checking the sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur système s&apos;est produite lors de la vérification du dossier de synchronisation.</translation>
     </message>
     <message>
         <source>This folder was synced by a different user account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier a été synchronisé par un autre compte utilisateur.</translation>
     </message>
     <message>
         <source>Your account has been disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre compte a été désactivé.</translation>
     </message>
     <message>
         <source>Halvenor keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor synchronise vos fichiers entre cet ordinateur et votre serveur.\nConfigurons votre première tâche de synchronisation.</translation>
     </message>
     <message>
         <source>Halvenor Drive keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive synchronise vos fichiers entre cet ordinateur et votre serveur.\nConfigurons votre première tâche de synchronisation.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoin d&apos;aide ? Consultez le centre d&apos;aide Halvenor.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Drive Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoin d&apos;aide ? Consultez le centre d&apos;aide Halvenor Drive.</translation>
     </message>
     <message>
         <source>Please wait while the wizard loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter pendant le chargement de l&apos;assistant...</translation>
     </message>
     <message>
         <source>Please wait while Halvenor Drive loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter pendant le chargement de Halvenor Drive...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Halvenor</translation>
     </message>
 </context>
 </TS>

@@ -5,143 +5,143 @@
     <name>global</name>
     <message>
         <source>This version of Halvenor is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión de Halvenor ya está instalada. ¿Desea instalarla de nuevo?</translation>
     </message>
     <message>
         <source>A newer version of Halvenor is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay instalada una versión más reciente de Halvenor. El programa de instalación se cerrará ahora.</translation>
     </message>
     <message>
         <source>Installing for all users requires administrator rights.\nDo you want to install Halvenor for the current user only?</source>
-        <translation type="unfinished"></translation>
+        <translation>Para instalar para todos los usuarios se necesitan derechos de administrador.\n¿Desea instalar Halvenor solo para el usuario actual?</translation>
     </message>
     <message>
         <source>This version of Oskavel Drive is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión de Oskavel Drive ya está instalada. ¿Desea instalarla de nuevo?</translation>
     </message>
     <message>
         <source>A newer version of Oskavel Drive is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay instalada una versión más reciente de Oskavel Drive. El programa de instalación se cerrará ahora.</translation>
     </message>
     <message>
         <source>Add file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir nombre de archivo</translation>
     </message>
     <message>
         <source>Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes siguiente</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes anterior</translation>
     </message>
     <message>
         <source>Change sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar carpeta de sincronización</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Local computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador local</translation>
     </message>
     <message>
         <source>Remote server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor remoto</translation>
     </message>
     <message>
         <source>Sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de sincronización</translation>
     </message>
     <message>
         <source>Log category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría del registro</translation>
     </message>
     <message>
         <source>Filter log entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar entradas del registro</translation>
     </message>
     <message>
         <source>Refresh log</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar registro</translation>
     </message>
     <message>
         <source>Sync task details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles de la tarea de sincronización</translation>
     </message>
     <message>
         <source>Local destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino local</translation>
     </message>
     <message>
         <source>Remote destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino remoto</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Close tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar tutorial</translation>
     </message>
     <message>
         <source>Halvenor tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutorial de Halvenor</translation>
     </message>
     <message>
         <source>Halvenor Drive tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutorial de Halvenor Drive</translation>
     </message>
     <message>
         <source>Stop download</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener descarga</translation>
     </message>
     <message>
         <source>Delete downloaded version</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar versión descargada</translation>
     </message>
     <message>
         <source>Download an earlier version</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar una versión anterior</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Desvincular</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Choose the shared folders on your Halvenor server that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija las carpetas compartidas de su servidor Halvenor que desea sincronizar con este ordenador.</translation>
     </message>
     <message>
         <source>Choose the team folders in Halvenor Drive that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija las carpetas de equipo de Halvenor Drive que desea sincronizar con este ordenador.</translation>
     </message>
     <message>
         <source>Advanced setup wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistente de configuración avanzada</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración avanzada</translation>
     </message>
     <message>
         <source>Halvenor Drive</source>
@@ -149,279 +149,279 @@
     </message>
     <message>
         <source>Automatic setup failed. Please set up the connection manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración automática ha fallado. Configure la conexión manualmente.</translation>
     </message>
     <message>
         <source>Finishing automatic setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizando la configuración automática...</translation>
     </message>
     <message>
         <source>The setup key has been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha aplicado la clave de configuración.</translation>
     </message>
     <message>
         <source>Filter settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de filtros</translation>
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos y carpetas que coincidan con estas reglas no se sincronizan.</translation>
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de archivo</translation>
     </message>
     <message>
         <source>Files with these names are not synced. Wildcards such as *.tmp are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos con estos nombres no se sincronizan. Se permiten comodines como *.tmp.</translation>
     </message>
     <message>
         <source>Blocked files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos bloqueados</translation>
     </message>
     <message>
         <source>Do not sync files whose names begin with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>No sincronizar archivos cuyo nombre empiece por un punto</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otro</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Edit connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar conexión</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrar</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar de todos modos</translation>
     </message>
     <message>
         <source>Start now</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar ahora</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del ordenador</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Creado</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>This field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este campo es obligatorio.</translation>
     </message>
     <message>
         <source>Some fields are not valid. Please check them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos campos no son válidos. Revíselos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca %1 caracteres como máximo.</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Keep both versions and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar ambas versiones y cambiar el nombre de la copia de este ordenador</translation>
     </message>
     <message>
         <source>Keep both versions in Halvenor Drive and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar ambas versiones en Halvenor Drive y cambiar el nombre de la copia de este ordenador</translation>
     </message>
     <message>
         <source>Keep the version that was modified last</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la versión modificada más recientemente</translation>
     </message>
     <message>
         <source>When a file has been changed both on the server and on this computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando un archivo se ha modificado tanto en el servidor como en este ordenador:</translation>
     </message>
     <message>
         <source>Always keep the server version</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar siempre la versión del servidor</translation>
     </message>
     <message>
         <source>Rename the local file and keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre del archivo local y conservar ambos</translation>
     </message>
     <message>
         <source>Direct connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión directa</translation>
     </message>
     <message>
         <source>Relay connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión por retransmisión</translation>
     </message>
     <message>
         <source>Local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red local</translation>
     </message>
     <message>
         <source>Detecting the connection type...</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectando el tipo de conexión...</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el código de verificación de su aplicación de autenticación:</translation>
     </message>
     <message>
         <source>Stop syncing this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de sincronizar esta carpeta</translation>
     </message>
     <message>
         <source>Stop syncing these folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de sincronizar estas carpetas</translation>
     </message>
     <message>
         <source>No options available</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay opciones disponibles</translation>
     </message>
     <message>
         <source>Sync this folder again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a sincronizar esta carpeta</translation>
     </message>
     <message>
         <source>Sync these folders again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a sincronizar estas carpetas</translation>
     </message>
     <message>
         <source>Send to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a %1</translation>
     </message>
     <message>
         <source>Copy share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace para compartir</translation>
     </message>
     <message>
         <source>Browse earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar versiones anteriores</translation>
     </message>
     <message>
         <source>Choose what you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija qué desea sincronizar con este ordenador.</translation>
     </message>
     <message>
         <source>My files and team folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis archivos y carpetas de equipo</translation>
     </message>
     <message>
         <source>Sync your own files and the team folders that you can access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronice sus propios archivos y las carpetas de equipo a las que tiene acceso.</translation>
     </message>
     <message>
         <source>Shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartido conmigo</translation>
     </message>
     <message>
         <source>Sync the files and folders that other people have shared with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronice los archivos y carpetas que otras personas han compartido con usted.</translation>
     </message>
     <message>
         <source>Create a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una tarea de sincronización</translation>
     </message>
     <message>
         <source>This file cannot be downloaded right now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede descargar este archivo en este momento. Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>The versions of this file cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden mostrar las versiones de este archivo.</translation>
     </message>
     <message>
         <source>A share link cannot be created for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear un enlace para compartir este elemento.</translation>
     </message>
     <message>
         <source>Halvenor Drive is ready.</source>
@@ -433,1975 +433,1975 @@
     </message>
     <message>
         <source>This connection is inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta conexión está inactiva.</translation>
     </message>
     <message>
         <source>Show black-and-white icons in the menu bar and notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar iconos en blanco y negro en la barra de menús y el área de notificación</translation>
     </message>
     <message>
         <source>Show the sync folder in the sidebar of the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la carpeta de sincronización en la barra lateral del administrador de archivos</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualización</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar los archivos en el servidor cuando se eliminen de este ordenador</translation>
     </message>
     <message>
         <source>Don&apos;t show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a mostrar este mensaje</translation>
     </message>
     <message>
         <source>Download only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo descarga</translation>
     </message>
     <message>
         <source>Tavlo overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de Tavlo</translation>
     </message>
     <message>
         <source>Tavlo cannot reach the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo no puede conectar con el servidor.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>There are no shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay carpetas compartidas.</translation>
     </message>
     <message>
         <source>Enable On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar On-demand Sync</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de usuario o la contraseña no son correctos.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de inicio de sesión</translation>
     </message>
     <message>
         <source>The relay service cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conectar con el servicio de retransmisión.</translation>
     </message>
     <message>
         <source>The server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ID del servidor no es válido o no existe.</translation>
     </message>
     <message>
         <source>The Halvenor Drive server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ID del servidor de Halvenor Drive no es válido o no existe.</translation>
     </message>
     <message>
         <source>The relay service is temporarily unavailable. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de retransmisión no está disponible temporalmente. Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>An unknown error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error desconocido.</translation>
     </message>
     <message>
         <source>A file conflict occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un conflicto de archivos.</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos local está dañada.</translation>
     </message>
     <message>
         <source>The file or folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo o la carpeta no existe.</translation>
     </message>
     <message>
         <source>The connection to the server was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido la conexión con el servidor.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este Tavlo está vinculado a otro servidor.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different Halvenor Drive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este Tavlo está vinculado a otro servidor de Halvenor Drive.</translation>
     </message>
     <message>
         <source>Pelmora cannot create a share link for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora no puede crear un enlace para compartir este elemento.</translation>
     </message>
     <message>
         <source>Pelmora is disabled on the server. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora está desactivado en el servidor. Póngase en contacto con su administrador.</translation>
     </message>
     <message>
         <source>Pelmora is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora está desactivado</translation>
     </message>
     <message>
         <source>Server storage is full</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacenamiento del servidor está lleno</translation>
     </message>
     <message>
         <source>The link to this file cannot be retrieved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede obtener el enlace a este archivo.</translation>
     </message>
     <message>
         <source>Initialization failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de inicialización.</translation>
     </message>
     <message>
         <source>Invalid parameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetro no válido.</translation>
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número de puerto entre 1 y 65535.</translation>
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha bloqueado su dirección IP.</translation>
     </message>
     <message>
         <source>This computer is already linked to this Tavlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ordenador ya está vinculado a este Tavlo.</translation>
     </message>
     <message>
         <source>The local sync folder is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la carpeta de sincronización local.</translation>
     </message>
     <message>
         <source>Too many failed sign-in attempts. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados intentos de inicio de sesión fallidos. Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>A network error occurred. Please check your connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error de red. Compruebe su conexión.</translation>
     </message>
     <message>
         <source>No connection is available for this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna conexión disponible para este archivo.</translation>
     </message>
     <message>
         <source>Your administrator requires 2-step verification. Please turn it on in the web portal first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su administrador exige la verificación en dos pasos. Actívela primero en el portal web.</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de verificación no es correcto.</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesita un código de verificación.</translation>
     </message>
     <message>
         <source>Permission denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado.</translation>
     </message>
     <message>
         <source>The server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor utiliza una versión de protocolo incompatible.</translation>
     </message>
     <message>
         <source>Halvenor Drive on the server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive en el servidor utiliza una versión de protocolo incompatible.</translation>
     </message>
     <message>
         <source>Enter the address and port of the proxy server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la dirección y el puerto del servidor proxy.</translation>
     </message>
     <message>
         <source>Your password has expired. Please change it in the web portal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su contraseña ha caducado. Cámbiela en el portal web.</translation>
     </message>
     <message>
         <source>Fennick does not allow this file to be shared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fennick no permite compartir este archivo.</translation>
     </message>
     <message>
         <source>The remote folder is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta remota no está montada.</translation>
     </message>
     <message>
         <source>The shared folder cannot be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede activar la carpeta compartida.</translation>
     </message>
     <message>
         <source>The shared folder conflicts with an existing sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta compartida entra en conflicto con una carpeta de sincronización existente.</translation>
     </message>
     <message>
         <source>You have reached the maximum number of shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha alcanzado el número máximo de carpetas compartidas.</translation>
     </message>
     <message>
         <source>Invalid mount point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de montaje no válido</translation>
     </message>
     <message>
         <source>Shared folder not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la carpeta compartida</translation>
     </message>
     <message>
         <source>The shared folder is not mounted on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta compartida no está montada en el servidor.</translation>
     </message>
     <message>
         <source>No permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin permiso</translation>
     </message>
     <message>
         <source>The shared item cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar el elemento compartido.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado SSL del servidor ha cambiado.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede verificar el certificado SSL del servidor.</translation>
     </message>
     <message>
         <source>The sync folder is on a volume that is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de sincronización está en un volumen que no está montado.</translation>
     </message>
     <message>
         <source>The relay tunnel is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>El túnel de retransmisión está desactivado en el servidor.</translation>
     </message>
     <message>
         <source>The user home service is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de carpetas personales de usuario está desactivado en el servidor.</translation>
     </message>
     <message>
         <source>User information is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La información del usuario no está disponible.</translation>
     </message>
     <message>
         <source>Enter a user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un nombre de usuario.</translation>
     </message>
     <message>
         <source>You are not allowed to use Halvenor Drive. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para usar Halvenor Drive. Póngase en contacto con su administrador.</translation>
     </message>
     <message>
         <source>This client version is no longer supported. Please upgrade the client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión del cliente ya no es compatible. Actualice el cliente.</translation>
     </message>
     <message>
         <source>This version of Halvenor Drive is no longer supported. Please upgrade Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión de Halvenor Drive ya no es compatible. Actualice Halvenor Drive.</translation>
     </message>
     <message>
         <source>The server version is too old. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión del servidor es demasiado antigua. Actualice el paquete del servidor.</translation>
     </message>
     <message>
         <source>The server version is too old for Halvenor Drive. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión del servidor es demasiado antigua para Halvenor Drive. Actualice el paquete del servidor.</translation>
     </message>
     <message>
         <source>Incompatible version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión incompatible</translation>
     </message>
     <message>
         <source>No earlier version of this file is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna versión anterior de este archivo disponible.</translation>
     </message>
     <message>
         <source>Blocked file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de archivo bloqueados</translation>
     </message>
     <message>
         <source>File extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones de archivo</translation>
     </message>
     <message>
         <source>Maximum file size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño máximo de archivo</translation>
     </message>
     <message>
         <source>Do not sync files larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>No sincronizar archivos de más de %1 MB</translation>
     </message>
     <message>
         <source>File filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de archivos</translation>
     </message>
     <message>
         <source>%1 files updated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 archivos actualizados</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar</translation>
     </message>
     <message>
         <source>First page</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera página</translation>
     </message>
     <message>
         <source>Folder name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de carpeta</translation>
     </message>
     <message>
         <source>Folder filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de carpetas</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <source>Show the tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a mostrar el tutorial</translation>
     </message>
     <message>
         <source>Show the Halvenor Drive tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a mostrar el tutorial de Halvenor Drive</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Entendido</translation>
     </message>
     <message>
         <source>All events</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los eventos</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de fechas</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>File type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de archivo</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 elementos</translation>
     </message>
     <message>
         <source>Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra clave</translation>
     </message>
     <message>
         <source>Last month</source>
-        <translation type="unfinished"></translation>
+        <translation>El mes pasado</translation>
     </message>
     <message>
         <source>Last week</source>
-        <translation type="unfinished"></translation>
+        <translation>La semana pasada</translation>
     </message>
     <message>
         <source>Renamed on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiado de nombre en este ordenador</translation>
     </message>
     <message>
         <source>No history yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay historial</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Renamed on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiado de nombre en el servidor</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayer</translation>
     </message>
     <message>
         <source>The folder already contains files. They will be merged with the files on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta ya contiene archivos. Se combinarán con los archivos del servidor.</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando</translation>
     </message>
     <message>
         <source>File is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está bloqueado</translation>
     </message>
     <message>
         <source>Preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando...</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Subiendo</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Última página</translation>
     </message>
     <message>
         <source>Connect to another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectarse a otro servidor</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <source>Searching the local network for Tavlo devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando dispositivos Tavlo en la red local...</translation>
     </message>
     <message>
         <source>Download history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de descargas</translation>
     </message>
     <message>
         <source>Sync tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas de sincronización</translation>
     </message>
     <message>
         <source>Show sync options in the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar opciones de sincronización en el menú contextual</translation>
     </message>
     <message>
         <source>Show desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar notificaciones de escritorio</translation>
     </message>
     <message>
         <source>Show sync status icons on files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar iconos de estado de sincronización en archivos y carpetas</translation>
     </message>
     <message>
         <source>Encrypt data transfers with SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrar las transferencias de datos con SSL</translation>
     </message>
     <message>
         <source>Start Halvenor when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Halvenor al iniciar sesión</translation>
     </message>
     <message>
         <source>Start Halvenor Drive when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Halvenor Drive al iniciar sesión</translation>
     </message>
     <message>
         <source>Merge mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de combinación</translation>
     </message>
     <message>
         <source>Show icons on items that are not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar iconos en los elementos que no se sincronizan</translation>
     </message>
     <message>
         <source>Sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de sincronización</translation>
     </message>
     <message>
         <source>Synchronization mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de sincronización</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Use black-and-white icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar iconos en blanco y negro</translation>
     </message>
     <message>
         <source>The proxy server requires a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor proxy requiere nombre de usuario y contraseña</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración manual del proxy</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin proxy</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la configuración de proxy del sistema</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del proxy</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicando la configuración...</translation>
     </message>
     <message>
         <source>No settings were changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha modificado la configuración.</translation>
     </message>
     <message>
         <source>Your changes have not been saved. Do you want to save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios no se han guardado. ¿Desea guardarlos ahora?</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar carpeta</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar</translation>
     </message>
     <message>
         <source>Local sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de sincronización local</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso compartido</translation>
     </message>
     <message>
         <source>Shared folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas compartidas</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Abril</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Diciembre</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Febrero</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Enero</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Julio</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Junio</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Marzo</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayo</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Noviembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octubre</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septiembre</translation>
     </message>
     <message>
         <source>More tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tutoriales</translation>
     </message>
     <message>
         <source>About Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Halvenor Drive</translation>
     </message>
     <message>
         <source>Watching for file changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisando los cambios en los archivos...</translation>
     </message>
     <message>
         <source>Checking your credentials...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando sus credenciales...</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer?\nFiles that have already been synced stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea desvincular este ordenador?\nLos archivos ya sincronizados permanecen en este ordenador.</translation>
     </message>
     <message>
         <source>Connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión establecida correctamente.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>The server&apos;s storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacenamiento del servidor está lleno. La sincronización está en pausa hasta que se libere espacio.</translation>
     </message>
     <message>
         <source>The Halvenor Drive storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El almacenamiento de Halvenor Drive está lleno. La sincronización está en pausa hasta que se libere espacio.</translation>
     </message>
     <message>
         <source>The download was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha detenido la descarga.</translation>
     </message>
     <message>
         <source>The download is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga ha finalizado.</translation>
     </message>
     <message>
         <source>Downloading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1...</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga ha fallado.</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Something went wrong. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Halvenor Drive ran into a problem. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive ha encontrado un problema. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Setup is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración ha finalizado.</translation>
     </message>
     <message>
         <source>You can change these settings at any time from the Halvenor Drive icon in the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede cambiar esta configuración en cualquier momento desde el icono de Halvenor Drive en el área de notificación.</translation>
     </message>
     <message>
         <source>The selected folder is a mount point. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta seleccionada es un punto de montaje. Elija otra carpeta.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta seleccionada no está vacía. Sus archivos se sincronizarán con el servidor.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta seleccionada no está vacía. Sus archivos se sincronizarán con Halvenor Drive.</translation>
     </message>
     <message>
         <source>You cannot write to the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No puede escribir en la carpeta seleccionada.</translation>
     </message>
     <message>
         <source>Enter the address of your Halvenor server and your account details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la dirección de su servidor Halvenor y los datos de su cuenta.</translation>
     </message>
     <message>
         <source>The new language takes effect after you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se aplicará cuando reinicie la aplicación.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>The local disk is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco local está lleno. La sincronización está en pausa hasta que se libere espacio.</translation>
     </message>
     <message>
         <source>Do you want to merge the contents of the local folder with the folder on the server?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea combinar el contenido de la carpeta local con la carpeta del servidor?</translation>
     </message>
     <message>
         <source>Changes on network drives might not be detected right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es posible que los cambios en las unidades de red no se detecten de inmediato.</translation>
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando %1 de %2 archivos</translation>
     </message>
     <message>
         <source>Your storage quota on the server is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado su cuota de almacenamiento en el servidor.</translation>
     </message>
     <message>
         <source>Halvenor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor ya se está ejecutando.</translation>
     </message>
     <message>
         <source>Halvenor Drive is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive ya se está ejecutando.</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar una carpeta</translation>
     </message>
     <message>
         <source>Choose a folder on this computer to sync with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una carpeta de este ordenador para sincronizarla con el servidor.</translation>
     </message>
     <message>
         <source>shared an item with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>ha compartido un elemento con usted.</translation>
     </message>
     <message>
         <source>The quota of the shared folder is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado la cuota de la carpeta compartida.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this shared item?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea eliminar este elemento compartido?</translation>
     </message>
     <message>
         <source>Your files, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus archivos, en todas partes.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.\nDo you trust the new certificate?</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado SSL del servidor ha cambiado.\n¿Confía en el nuevo certificado?</translation>
     </message>
     <message>
         <source>The SSL certificate of the server is not trusted.\nDo you want to continue anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado SSL del servidor no es de confianza.\n¿Desea continuar de todos modos?</translation>
     </message>
     <message>
         <source>Starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando...</translation>
     </message>
     <message>
         <source>Sync and share files across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronice y comparta archivos en todos sus dispositivos.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probando la conexión...</translation>
     </message>
     <message>
         <source>The user name could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido verificar el nombre de usuario.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Desvinculando...</translation>
     </message>
     <message>
         <source>Upgrading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Halvenor Drive</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Repair</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparar</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel the installation of Halvenor Drive?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea cancelar la instalación de Halvenor Drive?</translation>
     </message>
     <message>
         <source>Cancel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar la instalación</translation>
     </message>
     <message>
         <source>Halvenor Drive Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación de Halvenor Drive</translation>
     </message>
     <message>
         <source>I accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Acepto los términos del contrato de licencia</translation>
     </message>
     <message>
         <source>Please read the following license agreement carefully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lea atentamente el siguiente contrato de licencia.</translation>
     </message>
     <message>
         <source>I do not accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>No acepto los términos del contrato de licencia</translation>
     </message>
     <message>
         <source>End-User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato de licencia para el usuario final</translation>
     </message>
     <message>
         <source>Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en el botón Finalizar para salir del asistente de instalación.</translation>
     </message>
     <message>
         <source>Launch Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Halvenor Drive</translation>
     </message>
     <message>
         <source>Setup complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación completada</translation>
     </message>
     <message>
         <source>Halvenor Drive has been installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive se ha instalado.</translation>
     </message>
     <message>
         <source>Completed the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha finalizado el asistente de instalación de Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard ended early because of an error. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de instalación ha finalizado antes de tiempo debido a un error. No se ha modificado el sistema.</translation>
     </message>
     <message>
         <source>To install this program later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para instalar este programa más adelante, vuelva a ejecutar el asistente de instalación. Haga clic en el botón Finalizar para salir del asistente de instalación.</translation>
     </message>
     <message>
         <source>Setup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la instalación</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de instalación de Halvenor Drive ha finalizado antes de tiempo</translation>
     </message>
     <message>
         <source>Close the applications and try to restart them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar las aplicaciones e intentar reiniciarlas.</translation>
     </message>
     <message>
         <source>Do not close the applications. A restart will be required.</source>
-        <translation type="unfinished"></translation>
+        <translation>No cerrar las aplicaciones. Será necesario reiniciar.</translation>
     </message>
     <message>
         <source>Some files that need to be updated are in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos archivos que deben actualizarse están en uso.</translation>
     </message>
     <message>
         <source>Files in Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos en uso</translation>
     </message>
     <message>
         <source>The following applications are using files that this setup needs to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las siguientes aplicaciones están usando archivos que este programa de instalación debe actualizar.</translation>
     </message>
     <message>
         <source>Close these applications and click Retry to continue, or click Exit to leave setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre estas aplicaciones y haga clic en Reintentar para continuar, o haga clic en Salir para abandonar la instalación.</translation>
     </message>
     <message>
         <source>Lets you change the way features are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le permite cambiar la forma en que se instalan las características.</translation>
     </message>
     <message>
         <source>Halvenor Drive has no separate features that can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive no tiene características independientes que se puedan cambiar.</translation>
     </message>
     <message>
         <source>Change the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la instalación</translation>
     </message>
     <message>
         <source>Select the operation you want to perform.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la operación que desea realizar.</translation>
     </message>
     <message>
         <source>Removes Halvenor Drive from your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita Halvenor Drive de su ordenador.</translation>
     </message>
     <message>
         <source>Remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar la instalación</translation>
     </message>
     <message>
         <source>Repairs errors in the most recent installation by restoring missing and damaged files and shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repara los errores de la instalación más reciente restaurando los archivos y accesos directos que faltan o están dañados.</translation>
     </message>
     <message>
         <source>Repair the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparar la instalación</translation>
     </message>
     <message>
         <source>Change, repair, or remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar, reparar o quitar la instalación</translation>
     </message>
     <message>
         <source>The Setup Wizard lets you change the way Halvenor Drive is installed on your computer, or repair or remove it.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de instalación le permite cambiar la instalación de Halvenor Drive en su ordenador, o bien repararla o quitarla.\nHaga clic en Siguiente para continuar o en Cancelar para salir del asistente de instalación.</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido al mantenimiento de Halvenor Drive</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere mientras el asistente de instalación instala Halvenor Drive.</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado:</translation>
     </message>
     <message>
         <source>Installing Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando Halvenor Drive</translation>
     </message>
     <message>
         <source>This may take a few minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto puede tardar unos minutos.</translation>
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en Instalar para iniciar la instalación. Haga clic en Atrás para revisar o cambiar la configuración de la instalación. Haga clic en Cancelar para salir del asistente.</translation>
     </message>
     <message>
         <source>Ready to install Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para instalar Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to begin the installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de instalación está listo para iniciar la instalación.</translation>
     </message>
     <message>
         <source>Click Remove to remove Halvenor Drive from your computer. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en Quitar para quitar Halvenor Drive de su ordenador. Haga clic en Atrás para revisar o cambiar la configuración de la instalación. Haga clic en Cancelar para salir del asistente.</translation>
     </message>
     <message>
         <source>Ready to remove Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para quitar Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to remove Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de instalación está listo para quitar Halvenor Drive.</translation>
     </message>
     <message>
         <source>Click Repair to repair the installation of Halvenor Drive. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en Reparar para reparar la instalación de Halvenor Drive. Haga clic en Atrás para revisar o cambiar la configuración de la instalación. Haga clic en Cancelar para salir del asistente.</translation>
     </message>
     <message>
         <source>Ready to repair Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para reparar Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to repair Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de instalación está listo para reparar Halvenor Drive.</translation>
     </message>
     <message>
         <source>The Setup Wizard was interrupted. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha interrumpido el asistente de instalación. No se ha modificado el sistema.</translation>
     </message>
     <message>
         <source>To install Halvenor Drive later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para instalar Halvenor Drive más adelante, vuelva a ejecutar el asistente de instalación. Haga clic en el botón Finalizar para salir del asistente de instalación.</translation>
     </message>
     <message>
         <source>Setup interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación interrumpida</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha interrumpido el asistente de instalación de Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard will install Halvenor Drive on your computer.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de instalación instalará Halvenor Drive en su ordenador.\nHaga clic en Siguiente para continuar o en Cancelar para salir del asistente de instalación.</translation>
     </message>
     <message>
         <source>Welcome to the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido al asistente de instalación de Halvenor Drive</translation>
     </message>
     <message>
         <source>Network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de red</translation>
     </message>
     <message>
         <source>Next %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 páginas siguientes</translation>
     </message>
     <message>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>No, gracias</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ninguna carpeta válida.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificaciones</translation>
     </message>
     <message>
         <source>commented on</source>
-        <translation type="unfinished"></translation>
+        <translation>ha comentado en</translation>
     </message>
     <message>
         <source>mentioned you in</source>
-        <translation type="unfinished"></translation>
+        <translation>le ha mencionado en</translation>
     </message>
     <message>
         <source>requested access to</source>
-        <translation type="unfinished"></translation>
+        <translation>ha solicitado acceso a</translation>
     </message>
     <message>
         <source>shared with you</source>
-        <translation type="unfinished"></translation>
+        <translation>ha compartido con usted</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>Mentions</source>
-        <translation type="unfinished"></translation>
+        <translation>Menciones</translation>
     </message>
     <message>
         <source>Open in the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en el portal web</translation>
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartido</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>Access requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitudes de acceso</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad</translation>
     </message>
     <message>
         <source>Some files could not be synced. Click here for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos archivos no se han podido sincronizar. Haga clic aquí para ver los detalles.</translation>
     </message>
     <message>
         <source>Sync problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema de sincronización</translation>
     </message>
     <message>
         <source>%1 shared &quot;%2&quot; with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha compartido «%2» con usted.</translation>
     </message>
     <message>
         <source>New shared item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo elemento compartido</translation>
     </message>
     <message>
         <source>On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>On-demand Sync</translation>
     </message>
     <message>
         <source>One-way download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga unidireccional</translation>
     </message>
     <message>
         <source>Only download changes from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo descargar los cambios del servidor</translation>
     </message>
     <message>
         <source>Only download changes from Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo descargar los cambios de Halvenor Drive</translation>
     </message>
     <message>
         <source>One-way upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida unidireccional</translation>
     </message>
     <message>
         <source>Open containing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta contenedora</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <source>Open Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Halvenor Drive</translation>
     </message>
     <message>
         <source>View sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver estado de sincronización</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Internal users</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuarios internos</translation>
     </message>
     <message>
         <source>Signed-in users can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Los usuarios que han iniciado sesión pueden ver</translation>
     </message>
     <message>
         <source>Signed-in users can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Los usuarios que han iniciado sesión pueden editar</translation>
     </message>
     <message>
         <source>Restricted</source>
-        <translation type="unfinished"></translation>
+        <translation>Restringido</translation>
     </message>
     <message>
         <source>Only people you invite can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo las personas que invite pueden abrir el enlace</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Público</translation>
     </message>
     <message>
         <source>Anyone with the link can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier persona con el enlace puede ver</translation>
     </message>
     <message>
         <source>Anyone with the link can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier persona con el enlace puede editar</translation>
     </message>
     <message>
         <source>Can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede ver</translation>
     </message>
     <message>
         <source>Can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede editar</translation>
     </message>
     <message>
         <source>Previous %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 páginas anteriores</translation>
     </message>
     <message>
         <source>Halvenor is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor ya está sincronizando sus archivos.</translation>
     </message>
     <message>
         <source>Halvenor Drive is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive ya está sincronizando sus archivos.</translation>
     </message>
     <message>
         <source>Your files will be kept in sync between this computer and the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus archivos se mantendrán sincronizados entre este ordenador y el servidor.</translation>
     </message>
     <message>
         <source>Learn more about Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información sobre Halvenor</translation>
     </message>
     <message>
         <source>Learn more about Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información sobre Halvenor Drive</translation>
     </message>
     <message>
         <source>All set!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Todo listo!</translation>
     </message>
     <message>
         <source>Open my sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir mi carpeta de sincronización</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo lectura</translation>
     </message>
     <message>
         <source>You can only view the files in this folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo puede ver los archivos de esta carpeta. Los cambios realizados en este ordenador no se suben.</translation>
     </message>
     <message>
         <source>You can only view the files in this Halvenor Drive folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo puede ver los archivos de esta carpeta de Halvenor Drive. Los cambios realizados en este ordenador no se suben.</translation>
     </message>
     <message>
         <source>Recently changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificados recientemente</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <source>Apply to all subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a todas las subcarpetas</translation>
     </message>
     <message>
         <source>Selective Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Selective Sync</translation>
     </message>
     <message>
         <source>Sync direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de sincronización</translation>
     </message>
     <message>
         <source>Filter files</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar archivos</translation>
     </message>
     <message>
         <source>Choose folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir carpetas</translation>
     </message>
     <message>
         <source>Choose a sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un modo de sincronización</translation>
     </message>
     <message>
         <source>Folders that you deselect are removed from this computer but stay on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las carpetas que desmarque se quitarán de este ordenador, pero se conservarán en el servidor.</translation>
     </message>
     <message>
         <source>Selective Sync...</source>
-        <translation type="unfinished"></translation>
+        <translation>Selective Sync...</translation>
     </message>
     <message>
         <source>Are you sure you want to remove this sync task?\nSynced files stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea quitar esta tarea de sincronización?\nLos archivos sincronizados permanecen en este ordenador.</translation>
     </message>
     <message>
         <source>Disabling this shared folder removes its files from this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si desactiva esta carpeta compartida, sus archivos se quitarán de este ordenador.</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso compartido activado</translation>
     </message>
     <message>
         <source>Invite people</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar a personas</translation>
     </message>
     <message>
         <source>Share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace para compartir</translation>
     </message>
     <message>
         <source>Link permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso del enlace</translation>
     </message>
     <message>
         <source>Users and groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuarios y grupos</translation>
     </message>
     <message>
         <source>Do you want to sync the items that are shared with you?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea sincronizar los elementos que se han compartido con usted?</translation>
     </message>
     <message>
         <source>Save and copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y copiar enlace</translation>
     </message>
     <message>
         <source>Custom duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración personalizada</translation>
     </message>
     <message>
         <source>Expires on</source>
-        <translation type="unfinished"></translation>
+        <translation>Caduca el</translation>
     </message>
     <message>
         <source>Limit the number of accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar el número de accesos</translation>
     </message>
     <message>
         <source>Available from</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponible desde</translation>
     </message>
     <message>
         <source>Expires after %1 accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Caduca tras %1 accesos</translation>
     </message>
     <message>
         <source>Link sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir mediante enlace</translation>
     </message>
     <message>
         <source>Restrict access</source>
-        <translation type="unfinished"></translation>
+        <translation>Restringir el acceso</translation>
     </message>
     <message>
         <source>Some files were not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos archivos no se han sincronizado</translation>
     </message>
     <message>
         <source>Server disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco del servidor lleno</translation>
     </message>
     <message>
         <source>The Tavlo has changed</source>
-        <translation type="unfinished"></translation>
+        <translation>El Tavlo ha cambiado</translation>
     </message>
     <message>
         <source>Client upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario actualizar el cliente</translation>
     </message>
     <message>
         <source>Server upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario actualizar el servidor</translation>
     </message>
     <message>
         <source>Local disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco local está lleno</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso denegado</translation>
     </message>
     <message>
         <source>Quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota superada</translation>
     </message>
     <message>
         <source>Certificate verification failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de verificación del certificado</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizado</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
     <message>
         <source>The sync direction of this folder does not match the setting on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de sincronización de esta carpeta no coincide con la configuración del servidor.</translation>
     </message>
     <message>
         <source>Sync temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar archivos temporales</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <source>%1 days ago</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace %1 días</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace %1 horas</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>Justo ahora</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace %1 minutos</translation>
     </message>
     <message>
         <source>New share</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo recurso compartido</translation>
     </message>
     <message>
         <source>Change the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la carpeta de sincronización</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ordenador</translation>
     </message>
     <message>
         <source>Sync overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de sincronización</translation>
     </message>
     <message>
         <source>Connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de conexión</translation>
     </message>
     <message>
         <source>Folder not empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta no está vacía</translation>
     </message>
     <message>
         <source>Read-only folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de solo lectura</translation>
     </message>
     <message>
         <source>Folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de la carpeta</translation>
     </message>
     <message>
         <source>Double-click the icon to open the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en el icono para abrir la carpeta de sincronización</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactivo</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del servidor</translation>
     </message>
     <message>
         <source>Enter the IP address, host name or server ID of your server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la dirección IP, el nombre de host o el ID de su servidor.</translation>
     </message>
     <message>
         <source>Open Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Halvenor</translation>
     </message>
     <message>
         <source>Enable SSL encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar el cifrado SSL</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia de seguridad</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <source>Status information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de estado</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Indexing the folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indexando la carpeta...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>A new version is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión disponible. Haga clic para actualizar.</translation>
     </message>
     <message>
         <source>Halvenor Drive is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive está disponible. Haga clic para actualizar.</translation>
     </message>
     <message>
         <source>Syncing now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando ahora</translation>
     </message>
     <message>
         <source>Checking data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando los datos...</translation>
     </message>
     <message>
         <source>The Tavlo has been replaced. Please link it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Tavlo se ha sustituido. Vuelva a vincularlo.</translation>
     </message>
     <message>
         <source>Download finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga finalizada</translation>
     </message>
     <message>
         <source>Open sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta de sincronización</translation>
     </message>
     <message>
         <source>Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a conectar</translation>
     </message>
     <message>
         <source>Connection information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de conexión</translation>
     </message>
     <message>
         <source>Synced on all your devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado en todos sus dispositivos</translation>
     </message>
     <message>
         <source>%1 files are syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando %1 archivos</translation>
     </message>
     <message>
         <source>Unstable connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión inestable</translation>
     </message>
     <message>
         <source>Recently updated files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos actualizados recientemente</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando...</translation>
     </message>
     <message>
         <source>Upgrade now</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar ahora</translation>
     </message>
     <message>
         <source>Try syncing again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a intentar la sincronización</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <source>Open the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el portal web</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Enhorabuena!</translation>
     </message>
     <message>
         <source>You are ready to use Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya puede usar Halvenor Drive.</translation>
     </message>
     <message>
         <source>Files that you put in your sync folder are kept up to date on all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos que coloque en su carpeta de sincronización se mantienen actualizados en todos sus dispositivos.</translation>
     </message>
     <message>
         <source>Your sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Su carpeta de sincronización</translation>
     </message>
     <message>
         <source>Right-click a file to share it or to browse its earlier versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic con el botón derecho en un archivo para compartirlo o examinar sus versiones anteriores.</translation>
     </message>
     <message>
         <source>Share and restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir y restaurar</translation>
     </message>
     <message>
         <source>The icon in the notification area shows the sync status at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>El icono del área de notificación muestra el estado de la sincronización de un vistazo.</translation>
     </message>
     <message>
         <source>Click it to pause syncing, open the sync folder or change the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en él para pausar la sincronización, abrir la carpeta de sincronización o cambiar la configuración.</translation>
     </message>
     <message>
         <source>Sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la sincronización</translation>
     </message>
     <message>
         <source>Start the tour</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar el recorrido</translation>
     </message>
     <message>
         <source>Use Selective Sync to choose the folders that are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use Selective Sync para elegir las carpetas que se conservan en este ordenador.</translation>
     </message>
     <message>
         <source>Folders that you leave out stay safely on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las carpetas que excluya permanecen a salvo en el servidor.</translation>
     </message>
     <message>
         <source>Choose what to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija qué sincronizar</translation>
     </message>
     <message>
         <source>Two-way sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización bidireccional</translation>
     </message>
     <message>
         <source>Update the server package to use Selective Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualice el paquete del servidor para usar Selective Sync.</translation>
     </message>
     <message>
         <source>The upgrade failed. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización ha fallado. Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>Halvenor Drive could not be upgraded. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido actualizar Halvenor Drive. Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>Use Fennick</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar Fennick</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <source>You do not have permission to access this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para acceder a esta carpeta de sincronización.</translation>
     </message>
     <message>
         <source>Sign-in failed. Please check your user name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de inicio de sesión. Compruebe su nombre de usuario y contraseña.</translation>
     </message>
     <message>
         <source>A newer client version is required. Do you want to upgrade now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesita una versión más reciente del cliente. ¿Desea actualizar ahora?</translation>
     </message>
     <message>
         <source>The client could not be upgraded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido actualizar el cliente.</translation>
     </message>
     <message>
         <source>Files that conflict with the server are backed up before syncing starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos que entran en conflicto con el servidor se guardan en una copia de seguridad antes de que empiece la sincronización.</translation>
     </message>
     <message>
         <source>This folder overlaps with another sync task. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta carpeta se solapa con otra tarea de sincronización. Elija otra carpeta.</translation>
     </message>
     <message>
         <source>Enter the server address and your account to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la dirección del servidor y su cuenta para conectarse.</translation>
     </message>
     <message>
         <source>Create a Halvenor folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una carpeta de Halvenor</translation>
     </message>
     <message>
         <source>The local folder could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear la carpeta local.</translation>
     </message>
     <message>
         <source>Create an Oskavel Drive folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una carpeta de Oskavel Drive</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre en el disco para esta carpeta de sincronización.</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this Halvenor Drive folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre en el disco para esta carpeta de Halvenor Drive.</translation>
     </message>
     <message>
         <source>On-demand Sync could not be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido activar On-demand Sync.</translation>
     </message>
     <message>
         <source>Find Tavlo devices on your local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar dispositivos Tavlo en la red local</translation>
     </message>
     <message>
         <source>This computer is now linked with your Halvenor server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ordenador se ha vinculado a su servidor Halvenor.</translation>
     </message>
     <message>
         <source>This computer is now linked with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ordenador se ha vinculado a Halvenor Drive.</translation>
     </message>
     <message>
         <source>The selected sync folder is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de sincronización seleccionada no es válida.</translation>
     </message>
     <message>
         <source>The sync folder cannot be checked because of a network error.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comprobar la carpeta de sincronización debido a un error de red.</translation>
     </message>
     <message>
         <source>Choose a folder on the server and a folder on this computer to keep in sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una carpeta del servidor y una carpeta de este ordenador para mantenerlas sincronizadas.</translation>
     </message>
     <message>
         <source>New sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva tarea de sincronización</translation>
     </message>
     <message>
         <source>Your quota on the server is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado su cuota en el servidor.</translation>
     </message>
     <message>
         <source>The sync folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de sincronización es de solo lectura.</translation>
     </message>
     <message>
         <source>Set the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer la carpeta de sincronización</translation>
     </message>
     <message>
         <source>Choose where your synced files are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dónde se guardan los archivos sincronizados en este ordenador.</translation>
     </message>
     <message>
         <source>Sync folder location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación de la carpeta de sincronización</translation>
     </message>
     <message>
         <source>Choose the folders and sync rules yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija usted mismo las carpetas y las reglas de sincronización.</translation>
     </message>
     <message>
         <source>Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración avanzada</translation>
     </message>
     <message>
         <source>How do you want to set up syncing?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo desea configurar la sincronización?</translation>
     </message>
     <message>
         <source>Setup mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de configuración</translation>
     </message>
     <message>
         <source>Sync your home folder with the recommended settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronice su carpeta personal con la configuración recomendada.</translation>
     </message>
     <message>
         <source>Quick Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración rápida</translation>
     </message>
     <message>
         <source>This folder is already synced by another task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra tarea ya sincroniza esta carpeta.</translation>
     </message>
     <message>
         <source>Syncing the same folder twice can cause conflicts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar la misma carpeta dos veces puede provocar conflictos.</translation>
     </message>
     <message>
         <source>Please choose a different folder or remove the existing task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija otra carpeta o quite la tarea existente.</translation>
     </message>
     <message>
         <source>Duplicate sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea de sincronización duplicada</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una carpeta compartida con este nombre.</translation>
     </message>
     <message>
         <source>The shared folder of this sync task no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta compartida de esta tarea de sincronización ya no existe.</translation>
     </message>
     <message>
         <source>Sync the items that others have shared with you to this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronice en este ordenador los elementos que otras personas han compartido con usted.</translation>
     </message>
     <message>
         <source>Maybe later</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizás más tarde</translation>
     </message>
     <message>
         <source>Enable now</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar ahora</translation>
     </message>
     <message>
         <source>Files that are shared with you can be synced too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos compartidos con usted también se pueden sincronizar.</translation>
     </message>
     <message>
         <source>Sync items shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar elementos compartidos conmigo</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed. Please confirm it before this folder is synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado SSL del servidor ha cambiado. Confírmelo antes de sincronizar esta carpeta.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified, so this folder cannot be synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede verificar el certificado SSL del servidor, por lo que esta carpeta no se puede sincronizar.</translation>
     </message>
     <message>
         <source>Sync with another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar con otro servidor</translation>
     </message>
     <message>
         <source>Add a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una tarea de sincronización</translation>
     </message>
     <message>
         <source>A system error occurred while checking the sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error del sistema al comprobar la carpeta de sincronización.</translation>
     </message>
     <message>
         <source>This folder was synced by a different user account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta carpeta la sincronizó otra cuenta de usuario.</translation>
     </message>
     <message>
         <source>Your account has been disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su cuenta se ha desactivado.</translation>
     </message>
     <message>
         <source>Halvenor keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor mantiene sus archivos sincronizados entre este ordenador y su servidor.\nConfiguremos su primera tarea de sincronización.</translation>
     </message>
     <message>
         <source>Halvenor Drive keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive mantiene sus archivos sincronizados entre este ordenador y su servidor.\nConfiguremos su primera tarea de sincronización.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Necesita ayuda? Visite el Centro de ayuda de Halvenor.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Drive Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Necesita ayuda? Visite el Centro de ayuda de Halvenor Drive.</translation>
     </message>
     <message>
         <source>Please wait while the wizard loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere mientras se carga el asistente...</translation>
     </message>
     <message>
         <source>Please wait while Halvenor Drive loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere mientras se carga Halvenor Drive...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Halvenor</translation>
     </message>
 </context>
 </TS>
