@@ -12,8 +12,8 @@ public:
     std::map<ustring, ustring> entries;
     bool keep_quotes = false;
 
-    // 0 when the whole file was read; -1 for an empty path, an unopenable
-    // file or a malformed line (entries is then emptied).
+    // 0 when the whole file was read; -1 for an empty path or an unopenable
+    // file, and for a read error or a malformed line (entries is then emptied).
     int read(const ustring& path);
 
     // One line, up to its first NUL (len is not consulted). 0 assignment,

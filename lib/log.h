@@ -14,8 +14,15 @@
 class Logger
 {
 public:
-    enum Type { TYPE_SYSLOG = 1, TYPE_STDOUT = 2, TYPE_STDERR = 3, TYPE_FILE = 4 };
-    enum Level {
+    enum Type
+    {
+        TYPE_SYSLOG = 1,
+        TYPE_STDOUT = 2,
+        TYPE_STDERR = 3,
+        TYPE_FILE = 4
+    };
+    enum Level
+    {
         LEVEL_ERROR = 3,
         LEVEL_WARNING = 4,
         LEVEL_NOTE = 5,
@@ -25,6 +32,8 @@ public:
 
     Logger() = delete;
 
+    // A second call closes the file that the first one opened (never a standard
+    // stream). A failed call leaves the destination in use as it was.
     static int Initialize(Logger::Type type, const ustring& logFile, const ustring& levelFile,
                           int rotationCount);
     static void LogMsg(Logger::Level level, const ustring& component, const char* format, ...)
