@@ -5,143 +5,143 @@
     <name>global</name>
     <message>
         <source>This version of Halvenor is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato verze aplikace Halvenor je již nainstalována. Chcete ji nainstalovat znovu?</translation>
     </message>
     <message>
         <source>A newer version of Halvenor is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Již je nainstalována novější verze aplikace Halvenor. Instalace bude nyní ukončena.</translation>
     </message>
     <message>
         <source>Installing for all users requires administrator rights.\nDo you want to install Halvenor for the current user only?</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalace pro všechny uživatele vyžaduje oprávnění správce.\nChcete aplikaci Halvenor nainstalovat pouze pro aktuálního uživatele?</translation>
     </message>
     <message>
         <source>This version of Oskavel Drive is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato verze aplikace Oskavel Drive je již nainstalována. Chcete ji nainstalovat znovu?</translation>
     </message>
     <message>
         <source>A newer version of Oskavel Drive is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Již je nainstalována novější verze aplikace Oskavel Drive. Instalace bude nyní ukončena.</translation>
     </message>
     <message>
         <source>Add file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat název souboru</translation>
     </message>
     <message>
         <source>Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat složku</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalendář</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Další měsíc</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí měsíc</translation>
     </message>
     <message>
         <source>Change sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit synchronizovanou složku</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Local computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní počítač</translation>
     </message>
     <message>
         <source>Remote server</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzdálený server</translation>
     </message>
     <message>
         <source>Sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovaná složka</translation>
     </message>
     <message>
         <source>Log category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie protokolu</translation>
     </message>
     <message>
         <source>Filter log entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrovat záznamy protokolu</translation>
     </message>
     <message>
         <source>Refresh log</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit protokol</translation>
     </message>
     <message>
         <source>Sync task details</source>
-        <translation type="unfinished"></translation>
+        <translation>Podrobnosti synchronizační úlohy</translation>
     </message>
     <message>
         <source>Local destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní cíl</translation>
     </message>
     <message>
         <source>Remote destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzdálený cíl</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Close tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít návod</translation>
     </message>
     <message>
         <source>Halvenor tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Návod k aplikaci Halvenor</translation>
     </message>
     <message>
         <source>Halvenor Drive tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Návod k aplikaci Halvenor Drive</translation>
     </message>
     <message>
         <source>Stop download</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit stahování</translation>
     </message>
     <message>
         <source>Delete downloaded version</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit staženou verzi</translation>
     </message>
     <message>
         <source>Download an earlier version</source>
-        <translation type="unfinished"></translation>
+        <translation>Stáhnout starší verzi</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpojit</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat</translation>
     </message>
     <message>
         <source>Choose the shared folders on your Halvenor server that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte sdílené složky na serveru Halvenor, které chcete synchronizovat s tímto počítačem.</translation>
     </message>
     <message>
         <source>Choose the team folders in Halvenor Drive that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte týmové složky v Halvenor Drive, které chcete synchronizovat s tímto počítačem.</translation>
     </message>
     <message>
         <source>Advanced setup wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce pokročilým nastavením</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilá nastavení</translation>
     </message>
     <message>
         <source>Halvenor Drive</source>
@@ -149,279 +149,279 @@
     </message>
     <message>
         <source>Automatic setup failed. Please set up the connection manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické nastavení se nezdařilo. Nastavte připojení ručně.</translation>
     </message>
     <message>
         <source>Finishing automatic setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončování automatického nastavení...</translation>
     </message>
     <message>
         <source>The setup key has been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klíč nastavení byl použit.</translation>
     </message>
     <message>
         <source>Filter settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení filtru</translation>
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory a složky, které odpovídají těmto pravidlům, se nesynchronizují.</translation>
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Názvy souborů</translation>
     </message>
     <message>
         <source>Files with these names are not synced. Wildcards such as *.tmp are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory s těmito názvy se nesynchronizují. Lze použít zástupné znaky, například *.tmp.</translation>
     </message>
     <message>
         <source>Blocked files</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokované soubory</translation>
     </message>
     <message>
         <source>Do not sync files whose names begin with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesynchronizovat soubory, jejichž název začíná tečkou</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit</translation>
     </message>
     <message>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat jinou</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Edit connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravit připojení</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Později</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Spravovat</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Sloučit</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Další</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Přesto pokračovat</translation>
     </message>
     <message>
         <source>Start now</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit nyní</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název počítače</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořeno</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Akce</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Cíl</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název souboru</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>This field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto pole je povinné.</translation>
     </message>
     <message>
         <source>Some fields are not valid. Please check them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některá pole nejsou platná. Zkontrolujte je a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální počet znaků: %1.</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádná data</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílet</translation>
     </message>
     <message>
         <source>Keep both versions and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechat obě verze a přejmenovat kopii z tohoto počítače</translation>
     </message>
     <message>
         <source>Keep both versions in Halvenor Drive and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechat obě verze v Halvenor Drive a přejmenovat kopii z tohoto počítače</translation>
     </message>
     <message>
         <source>Keep the version that was modified last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechat naposledy upravenou verzi</translation>
     </message>
     <message>
         <source>When a file has been changed both on the server and on this computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokud byl soubor změněn na serveru i v tomto počítači:</translation>
     </message>
     <message>
         <source>Always keep the server version</source>
-        <translation type="unfinished"></translation>
+        <translation>Vždy ponechat verzi ze serveru</translation>
     </message>
     <message>
         <source>Rename the local file and keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenovat místní soubor a ponechat oba</translation>
     </message>
     <message>
         <source>Direct connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Přímé připojení</translation>
     </message>
     <message>
         <source>Relay connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojení přes přenosovou službu</translation>
     </message>
     <message>
         <source>Local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní síť</translation>
     </message>
     <message>
         <source>Detecting the connection type...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zjišťování typu připojení...</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte ověřovací kód z ověřovací aplikace:</translation>
     </message>
     <message>
         <source>Stop syncing this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit synchronizaci této složky</translation>
     </message>
     <message>
         <source>Stop syncing these folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit synchronizaci těchto složek</translation>
     </message>
     <message>
         <source>No options available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejsou k dispozici žádné možnosti</translation>
     </message>
     <message>
         <source>Sync this folder again</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu synchronizovat tuto složku</translation>
     </message>
     <message>
         <source>Sync these folders again</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu synchronizovat tyto složky</translation>
     </message>
     <message>
         <source>Send to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslat do: %1</translation>
     </message>
     <message>
         <source>Copy share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat odkaz pro sdílení</translation>
     </message>
     <message>
         <source>Browse earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Procházet starší verze</translation>
     </message>
     <message>
         <source>Choose what you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte, co chcete synchronizovat s tímto počítačem.</translation>
     </message>
     <message>
         <source>My files and team folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Moje soubory a týmové složky</translation>
     </message>
     <message>
         <source>Sync your own files and the team folders that you can access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace vlastních souborů a týmových složek, ke kterým máte přístup.</translation>
     </message>
     <message>
         <source>Shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdíleno se mnou</translation>
     </message>
     <message>
         <source>Sync the files and folders that other people have shared with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace souborů a složek, které s vámi sdíleli ostatní.</translation>
     </message>
     <message>
         <source>Create a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit synchronizační úlohu</translation>
     </message>
     <message>
         <source>This file cannot be downloaded right now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento soubor nyní nelze stáhnout. Zkuste to znovu později.</translation>
     </message>
     <message>
         <source>The versions of this file cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze tohoto souboru nelze zobrazit.</translation>
     </message>
     <message>
         <source>A share link cannot be created for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro tuto položku nelze vytvořit odkaz pro sdílení.</translation>
     </message>
     <message>
         <source>Halvenor Drive is ready.</source>
@@ -433,1975 +433,1975 @@
     </message>
     <message>
         <source>This connection is inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto připojení je neaktivní.</translation>
     </message>
     <message>
         <source>Show black-and-white icons in the menu bar and notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat černobílé ikony v řádku nabídek a oznamovací oblasti</translation>
     </message>
     <message>
         <source>Show the sync folder in the sidebar of the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat synchronizovanou složku na bočním panelu správce souborů</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazení</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponechat soubory na serveru, když jsou odstraněny z tohoto počítače</translation>
     </message>
     <message>
         <source>Don&apos;t show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuto zprávu již nezobrazovat</translation>
     </message>
     <message>
         <source>Download only</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouze stahování</translation>
     </message>
     <message>
         <source>Tavlo overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehled Tavlo</translation>
     </message>
     <message>
         <source>Tavlo cannot reach the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo se nemůže připojit k serveru.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravit</translation>
     </message>
     <message>
         <source>There are no shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejsou k dispozici žádné sdílené složky.</translation>
     </message>
     <message>
         <source>Enable On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolit synchronizaci na vyžádání</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uživatelské jméno nebo heslo je nesprávné.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlášení se nezdařilo</translation>
     </message>
     <message>
         <source>The relay service cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přenosová služba není dostupná.</translation>
     </message>
     <message>
         <source>The server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID serveru není platné nebo neexistuje.</translation>
     </message>
     <message>
         <source>The Halvenor Drive server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID serveru Halvenor Drive není platné nebo neexistuje.</translation>
     </message>
     <message>
         <source>The relay service is temporarily unavailable. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přenosová služba je dočasně nedostupná. Zkuste to znovu později.</translation>
     </message>
     <message>
         <source>An unknown error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Došlo k neznámé chybě.</translation>
     </message>
     <message>
         <source>A file conflict occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Došlo ke konfliktu souborů.</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní databáze je poškozená.</translation>
     </message>
     <message>
         <source>The file or folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nebo složka neexistuje.</translation>
     </message>
     <message>
         <source>The connection to the server was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojení k serveru bylo ztraceno.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto zařízení Tavlo je propojeno s jiným serverem.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different Halvenor Drive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto zařízení Tavlo je propojeno s jiným serverem Halvenor Drive.</translation>
     </message>
     <message>
         <source>Pelmora cannot create a share link for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Služba Pelmora nemůže pro tuto položku vytvořit odkaz pro sdílení.</translation>
     </message>
     <message>
         <source>Pelmora is disabled on the server. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Služba Pelmora je na serveru zakázána. Obraťte se na správce.</translation>
     </message>
     <message>
         <source>Pelmora is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Služba Pelmora je zakázána</translation>
     </message>
     <message>
         <source>Server storage is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Úložiště serveru je plné</translation>
     </message>
     <message>
         <source>The link to this file cannot be retrieved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz na tento soubor nelze načíst.</translation>
     </message>
     <message>
         <source>Initialization failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicializace se nezdařila.</translation>
     </message>
     <message>
         <source>Invalid parameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný parametr.</translation>
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte číslo portu od 1 do 65535.</translation>
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše IP adresa byla serverem zablokována.</translation>
     </message>
     <message>
         <source>This computer is already linked to this Tavlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač je již propojen s tímto zařízením Tavlo.</translation>
     </message>
     <message>
         <source>The local sync folder is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní synchronizovaná složka chybí.</translation>
     </message>
     <message>
         <source>Too many failed sign-in attempts. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Příliš mnoho neúspěšných pokusů o přihlášení. Zkuste to znovu později.</translation>
     </message>
     <message>
         <source>A network error occurred. Please check your connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Došlo k chybě sítě. Zkontrolujte připojení.</translation>
     </message>
     <message>
         <source>No connection is available for this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro tento soubor není k dispozici žádné připojení.</translation>
     </message>
     <message>
         <source>Your administrator requires 2-step verification. Please turn it on in the web portal first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Správce vyžaduje dvoufázové ověření. Nejprve ho zapněte na webovém portálu.</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ověřovací kód je nesprávný.</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je vyžadován ověřovací kód.</translation>
     </message>
     <message>
         <source>Permission denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístup byl odepřen.</translation>
     </message>
     <message>
         <source>The server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Server používá nekompatibilní verzi protokolu.</translation>
     </message>
     <message>
         <source>Halvenor Drive on the server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive na serveru používá nekompatibilní verzi protokolu.</translation>
     </message>
     <message>
         <source>Enter the address and port of the proxy server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte adresu a port serveru proxy.</translation>
     </message>
     <message>
         <source>Your password has expired. Please change it in the web portal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Platnost vašeho hesla vypršela. Změňte ho na webovém portálu.</translation>
     </message>
     <message>
         <source>Fennick does not allow this file to be shared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fennick nepovoluje sdílení tohoto souboru.</translation>
     </message>
     <message>
         <source>The remote folder is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzdálená složka není připojena.</translation>
     </message>
     <message>
         <source>The shared folder cannot be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílenou složku nelze povolit.</translation>
     </message>
     <message>
         <source>The shared folder conflicts with an existing sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílená složka je v konfliktu s existující synchronizovanou složkou.</translation>
     </message>
     <message>
         <source>You have reached the maximum number of shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosáhli jste maximálního počtu sdílených složek.</translation>
     </message>
     <message>
         <source>Invalid mount point</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatný přípojný bod</translation>
     </message>
     <message>
         <source>Shared folder not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílená složka nebyla nalezena</translation>
     </message>
     <message>
         <source>The shared folder is not mounted on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílená složka není na serveru připojena.</translation>
     </message>
     <message>
         <source>No permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybí oprávnění</translation>
     </message>
     <message>
         <source>The shared item cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílenou položku nelze odstranit.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certifikát SSL serveru se změnil.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certifikát SSL serveru nelze ověřit.</translation>
     </message>
     <message>
         <source>The sync folder is on a volume that is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovaná složka se nachází na svazku, který není připojen.</translation>
     </message>
     <message>
         <source>The relay tunnel is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přenosový tunel je na serveru zakázán.</translation>
     </message>
     <message>
         <source>The user home service is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Služba domovských složek uživatelů je na serveru zakázána.</translation>
     </message>
     <message>
         <source>User information is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace o uživateli nejsou k dispozici.</translation>
     </message>
     <message>
         <source>Enter a user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte uživatelské jméno.</translation>
     </message>
     <message>
         <source>You are not allowed to use Halvenor Drive. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemáte oprávnění používat aplikaci Halvenor Drive. Obraťte se na správce.</translation>
     </message>
     <message>
         <source>This client version is no longer supported. Please upgrade the client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato verze klienta již není podporována. Aktualizujte klienta.</translation>
     </message>
     <message>
         <source>This version of Halvenor Drive is no longer supported. Please upgrade Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato verze aplikace Halvenor Drive již není podporována. Aktualizujte aplikaci Halvenor Drive.</translation>
     </message>
     <message>
         <source>The server version is too old. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze serveru je příliš stará. Aktualizujte balíček serveru.</translation>
     </message>
     <message>
         <source>The server version is too old for Halvenor Drive. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze serveru je pro Halvenor Drive příliš stará. Aktualizujte balíček serveru.</translation>
     </message>
     <message>
         <source>Incompatible version</source>
-        <translation type="unfinished"></translation>
+        <translation>Nekompatibilní verze</translation>
     </message>
     <message>
         <source>No earlier version of this file is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro tento soubor není k dispozici žádná starší verze.</translation>
     </message>
     <message>
         <source>Blocked file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokované názvy souborů</translation>
     </message>
     <message>
         <source>File extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Přípony souborů</translation>
     </message>
     <message>
         <source>Maximum file size</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální velikost souboru</translation>
     </message>
     <message>
         <source>Do not sync files larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesynchronizovat soubory větší než %1 MB</translation>
     </message>
     <message>
         <source>File filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtr souborů</translation>
     </message>
     <message>
         <source>%1 files updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizované soubory: %1</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončit</translation>
     </message>
     <message>
         <source>First page</source>
-        <translation type="unfinished"></translation>
+        <translation>První stránka</translation>
     </message>
     <message>
         <source>Folder name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název složky</translation>
     </message>
     <message>
         <source>Folder filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtr složek</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pátek</translation>
     </message>
     <message>
         <source>Show the tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu zobrazit návod</translation>
     </message>
     <message>
         <source>Show the Halvenor Drive tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu zobrazit návod k aplikaci Halvenor Drive</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozumím</translation>
     </message>
     <message>
         <source>All events</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny události</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozsah dat</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor</translation>
     </message>
     <message>
         <source>File type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ souboru</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Od</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>Položky: %1</translation>
     </message>
     <message>
         <source>Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Klíčové slovo</translation>
     </message>
     <message>
         <source>Last month</source>
-        <translation type="unfinished"></translation>
+        <translation>Minulý měsíc</translation>
     </message>
     <message>
         <source>Last week</source>
-        <translation type="unfinished"></translation>
+        <translation>Minulý týden</translation>
     </message>
     <message>
         <source>Renamed on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenováno v tomto počítači</translation>
     </message>
     <message>
         <source>No history yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím žádná historie</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie</translation>
     </message>
     <message>
         <source>Renamed on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenováno na serveru</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenování</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetovat</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrávání</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Včera</translation>
     </message>
     <message>
         <source>The folder already contains files. They will be merged with the files on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka již obsahuje soubory. Budou sloučeny se soubory na serveru.</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování</translation>
     </message>
     <message>
         <source>File is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor je uzamčen</translation>
     </message>
     <message>
         <source>Preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Příprava...</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrávání</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk systému</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední stránka</translation>
     </message>
     <message>
         <source>Connect to another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojit k jinému serveru</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání...</translation>
     </message>
     <message>
         <source>Searching the local network for Tavlo devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání zařízení Tavlo v místní síti...</translation>
     </message>
     <message>
         <source>Download history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie stahování</translation>
     </message>
     <message>
         <source>Sync tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizační úlohy</translation>
     </message>
     <message>
         <source>Show sync options in the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat možnosti synchronizace v místní nabídce</translation>
     </message>
     <message>
         <source>Show desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat oznámení na ploše</translation>
     </message>
     <message>
         <source>Show sync status icons on files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat ikony stavu synchronizace u souborů a složek</translation>
     </message>
     <message>
         <source>Encrypt data transfers with SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>Šifrovat přenos dat pomocí SSL</translation>
     </message>
     <message>
         <source>Start Halvenor when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět aplikaci Halvenor po přihlášení</translation>
     </message>
     <message>
         <source>Start Halvenor Drive when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět aplikaci Halvenor Drive po přihlášení</translation>
     </message>
     <message>
         <source>Merge mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim slučování</translation>
     </message>
     <message>
         <source>Show icons on items that are not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat ikony u položek, které se nesynchronizují</translation>
     </message>
     <message>
         <source>Sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim synchronizace</translation>
     </message>
     <message>
         <source>Synchronization mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Způsob synchronizace</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>Use black-and-white icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Používat černobílé ikony</translation>
     </message>
     <message>
         <source>The proxy server requires a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Server proxy vyžaduje uživatelské jméno a heslo</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční konfigurace proxy</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez proxy</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít systémové nastavení proxy</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Heslo</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Uživatelské jméno</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení proxy</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Používání nastavení...</translation>
     </message>
     <message>
         <source>No settings were changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyla změněna žádná nastavení.</translation>
     </message>
     <message>
         <source>Your changes have not been saved. Do you want to save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše změny nebyly uloženy. Chcete je nyní uložit?</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit složku</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolit</translation>
     </message>
     <message>
         <source>Local sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní synchronizovaná složka</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název</translation>
     </message>
     <message>
         <source>Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílení</translation>
     </message>
     <message>
         <source>Shared folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílené složky</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Úlohy</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pondělí</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Duben</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Srpen</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Prosinec</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Únor</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Leden</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Červenec</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Červen</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Březen</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Květen</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Listopad</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Říjen</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Září</translation>
     </message>
     <message>
         <source>More tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>Další návody</translation>
     </message>
     <message>
         <source>About Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci Halvenor Drive</translation>
     </message>
     <message>
         <source>Watching for file changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sledování změn souborů...</translation>
     </message>
     <message>
         <source>Checking your credentials...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ověřování přihlašovacích údajů...</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer?\nFiles that have already been synced stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete odpojit tento počítač?\nJiž synchronizované soubory v tomto počítači zůstanou.</translation>
     </message>
     <message>
         <source>Connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojení proběhlo úspěšně.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakázáno</translation>
     </message>
     <message>
         <source>The server&apos;s storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Úložiště serveru je plné. Synchronizace je pozastavena, dokud se neuvolní místo.</translation>
     </message>
     <message>
         <source>The Halvenor Drive storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Úložiště Halvenor Drive je plné. Synchronizace je pozastavena, dokud se neuvolní místo.</translation>
     </message>
     <message>
         <source>The download was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování bylo zastaveno.</translation>
     </message>
     <message>
         <source>The download is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování bylo dokončeno.</translation>
     </message>
     <message>
         <source>Downloading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování %1...</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování se nezdařilo.</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Povoleno</translation>
     </message>
     <message>
         <source>Something went wrong. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Něco se pokazilo. Zkuste to znovu.</translation>
     </message>
     <message>
         <source>Halvenor Drive ran into a problem. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>V aplikaci Halvenor Drive došlo k potížím. Zkuste to znovu.</translation>
     </message>
     <message>
         <source>Setup is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení je dokončeno.</translation>
     </message>
     <message>
         <source>You can change these settings at any time from the Halvenor Drive icon in the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato nastavení můžete kdykoli změnit pomocí ikony Halvenor Drive v oznamovací oblasti.</translation>
     </message>
     <message>
         <source>The selected folder is a mount point. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybraná složka je přípojný bod. Vyberte jinou složku.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybraná složka není prázdná. Její soubory budou synchronizovány se serverem.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybraná složka není prázdná. Její soubory budou synchronizovány s Halvenor Drive.</translation>
     </message>
     <message>
         <source>You cannot write to the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do vybrané složky nelze zapisovat.</translation>
     </message>
     <message>
         <source>Enter the address of your Halvenor server and your account details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte adresu serveru Halvenor a údaje o účtu.</translation>
     </message>
     <message>
         <source>The new language takes effect after you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nový jazyk se projeví po restartování aplikace.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojování...</translation>
     </message>
     <message>
         <source>The local disk is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní disk je plný. Synchronizace je pozastavena, dokud se neuvolní místo.</translation>
     </message>
     <message>
         <source>Do you want to merge the contents of the local folder with the folder on the server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete sloučit obsah místní složky se složkou na serveru?</translation>
     </message>
     <message>
         <source>Changes on network drives might not be detected right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Změny na síťových jednotkách nemusí být rozpoznány okamžitě.</translation>
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace souborů: %1 z %2</translation>
     </message>
     <message>
         <source>Your storage quota on the server is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše kvóta úložiště na serveru je vyčerpána.</translation>
     </message>
     <message>
         <source>Halvenor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Halvenor je již spuštěna.</translation>
     </message>
     <message>
         <source>Halvenor Drive is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Halvenor Drive je již spuštěna.</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte složku</translation>
     </message>
     <message>
         <source>Choose a folder on this computer to sync with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte složku v tomto počítači, kterou chcete synchronizovat se serverem.</translation>
     </message>
     <message>
         <source>shared an item with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>s vámi sdílí položku.</translation>
     </message>
     <message>
         <source>The quota of the shared folder is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvóta sdílené složky je vyčerpána.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this shared item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete odstranit tuto sdílenou položku?</translation>
     </message>
     <message>
         <source>Your files, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše soubory všude s vámi.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.\nDo you trust the new certificate?</source>
-        <translation type="unfinished"></translation>
+        <translation>Certifikát SSL serveru se změnil.\nDůvěřujete novému certifikátu?</translation>
     </message>
     <message>
         <source>The SSL certificate of the server is not trusted.\nDo you want to continue anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Certifikát SSL serveru není důvěryhodný.\nChcete přesto pokračovat?</translation>
     </message>
     <message>
         <source>Starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštění...</translation>
     </message>
     <message>
         <source>Sync and share files across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizujte a sdílejte soubory na všech svých zařízeních.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Souhrn</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Testování připojení...</translation>
     </message>
     <message>
         <source>The user name could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uživatelské jméno nelze ověřit.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpojování...</translation>
     </message>
     <message>
         <source>Upgrading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá aktualizace...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítejte v aplikaci Halvenor Drive</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorovat</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Nainstalovat</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrat</translation>
     </message>
     <message>
         <source>Repair</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravit</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Opakovat</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel the installation of Halvenor Drive?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete zrušit instalaci aplikace Halvenor Drive?</translation>
     </message>
     <message>
         <source>Cancel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit instalaci</translation>
     </message>
     <message>
         <source>Halvenor Drive Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalace aplikace Halvenor Drive</translation>
     </message>
     <message>
         <source>I accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Souhlasím s podmínkami licenční smlouvy</translation>
     </message>
     <message>
         <source>Please read the following license agreement carefully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pečlivě si přečtěte následující licenční smlouvu.</translation>
     </message>
     <message>
         <source>I do not accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesouhlasím s podmínkami licenční smlouvy</translation>
     </message>
     <message>
         <source>End-User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Licenční smlouva s koncovým uživatelem</translation>
     </message>
     <message>
         <source>Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na tlačítko Dokončit ukončíte průvodce instalací.</translation>
     </message>
     <message>
         <source>Launch Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit aplikaci Halvenor Drive</translation>
     </message>
     <message>
         <source>Setup complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalace dokončena</translation>
     </message>
     <message>
         <source>Halvenor Drive has been installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Halvenor Drive byla nainstalována.</translation>
     </message>
     <message>
         <source>Completed the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací aplikace Halvenor Drive byl dokončen</translation>
     </message>
     <message>
         <source>The Setup Wizard ended early because of an error. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací byl kvůli chybě předčasně ukončen. Systém nebyl změněn.</translation>
     </message>
     <message>
         <source>To install this program later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete-li tento program nainstalovat později, spusťte průvodce instalací znovu. Kliknutím na tlačítko Dokončit ukončíte průvodce instalací.</translation>
     </message>
     <message>
         <source>Setup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalace se nezdařila</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací aplikace Halvenor Drive byl předčasně ukončen</translation>
     </message>
     <message>
         <source>Close the applications and try to restart them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít aplikace a pokusit se je restartovat.</translation>
     </message>
     <message>
         <source>Do not close the applications. A restart will be required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nezavírat aplikace. Bude vyžadován restart.</translation>
     </message>
     <message>
         <source>Some files that need to be updated are in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé soubory, které je třeba aktualizovat, se používají.</translation>
     </message>
     <message>
         <source>Files in Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Používané soubory</translation>
     </message>
     <message>
         <source>The following applications are using files that this setup needs to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Následující aplikace používají soubory, které musí tato instalace aktualizovat.</translation>
     </message>
     <message>
         <source>Close these applications and click Retry to continue, or click Exit to leave setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřete tyto aplikace a klikněte na tlačítko Opakovat, chcete-li pokračovat, nebo na tlačítko Ukončit, chcete-li instalaci opustit.</translation>
     </message>
     <message>
         <source>Lets you change the way features are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umožňuje změnit způsob instalace funkcí.</translation>
     </message>
     <message>
         <source>Halvenor Drive has no separate features that can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Halvenor Drive nemá žádné samostatné funkce, které by bylo možné změnit.</translation>
     </message>
     <message>
         <source>Change the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit instalaci</translation>
     </message>
     <message>
         <source>Select the operation you want to perform.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte operaci, kterou chcete provést.</translation>
     </message>
     <message>
         <source>Removes Halvenor Drive from your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebere aplikaci Halvenor Drive z počítače.</translation>
     </message>
     <message>
         <source>Remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrat instalaci</translation>
     </message>
     <message>
         <source>Repairs errors in the most recent installation by restoring missing and damaged files and shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opraví chyby poslední instalace obnovením chybějících a poškozených souborů a zástupců.</translation>
     </message>
     <message>
         <source>Repair the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravit instalaci</translation>
     </message>
     <message>
         <source>Change, repair, or remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit, opravit nebo odebrat instalaci</translation>
     </message>
     <message>
         <source>The Setup Wizard lets you change the way Halvenor Drive is installed on your computer, or repair or remove it.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací umožňuje změnit způsob, jakým je aplikace Halvenor Drive nainstalována v počítači, nebo ji opravit či odebrat.\nKlikněte na tlačítko Další, chcete-li pokračovat, nebo na tlačítko Zrušit, chcete-li průvodce instalací ukončit.</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítejte v údržbě aplikace Halvenor Drive</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počkejte, než průvodce instalací nainstaluje aplikaci Halvenor Drive.</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav:</translation>
     </message>
     <message>
         <source>Installing Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá instalace aplikace Halvenor Drive</translation>
     </message>
     <message>
         <source>This may take a few minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Může to trvat několik minut.</translation>
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na tlačítko Nainstalovat zahájíte instalaci. Kliknutím na tlačítko Zpět můžete zkontrolovat nebo změnit nastavení instalace. Kliknutím na tlačítko Zrušit ukončíte průvodce.</translation>
     </message>
     <message>
         <source>Ready to install Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše je připraveno k instalaci aplikace Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to begin the installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací je připraven zahájit instalaci.</translation>
     </message>
     <message>
         <source>Click Remove to remove Halvenor Drive from your computer. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na tlačítko Odebrat odeberete aplikaci Halvenor Drive z počítače. Kliknutím na tlačítko Zpět můžete zkontrolovat nebo změnit nastavení instalace. Kliknutím na tlačítko Zrušit ukončíte průvodce.</translation>
     </message>
     <message>
         <source>Ready to remove Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše je připraveno k odebrání aplikace Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to remove Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací je připraven odebrat aplikaci Halvenor Drive.</translation>
     </message>
     <message>
         <source>Click Repair to repair the installation of Halvenor Drive. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na tlačítko Opravit opravíte instalaci aplikace Halvenor Drive. Kliknutím na tlačítko Zpět můžete zkontrolovat nebo změnit nastavení instalace. Kliknutím na tlačítko Zrušit ukončíte průvodce.</translation>
     </message>
     <message>
         <source>Ready to repair Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše je připraveno k opravě aplikace Halvenor Drive</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to repair Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací je připraven opravit aplikaci Halvenor Drive.</translation>
     </message>
     <message>
         <source>The Setup Wizard was interrupted. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací byl přerušen. Systém nebyl změněn.</translation>
     </message>
     <message>
         <source>To install Halvenor Drive later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete-li aplikaci Halvenor Drive nainstalovat později, spusťte průvodce instalací znovu. Kliknutím na tlačítko Dokončit ukončíte průvodce instalací.</translation>
     </message>
     <message>
         <source>Setup interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalace přerušena</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací aplikace Halvenor Drive byl přerušen</translation>
     </message>
     <message>
         <source>The Setup Wizard will install Halvenor Drive on your computer.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Průvodce instalací nainstaluje aplikaci Halvenor Drive do vašeho počítače.\nKlikněte na tlačítko Další, chcete-li pokračovat, nebo na tlačítko Zrušit, chcete-li průvodce instalací ukončit.</translation>
     </message>
     <message>
         <source>Welcome to the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítejte v průvodci instalací aplikace Halvenor Drive</translation>
     </message>
     <message>
         <source>Network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení sítě</translation>
     </message>
     <message>
         <source>Next %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Další stránky (%1)</translation>
     </message>
     <message>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne, děkuji</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyla vybrána žádná platná složka.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznámení</translation>
     </message>
     <message>
         <source>commented on</source>
-        <translation type="unfinished"></translation>
+        <translation>okomentoval(a)</translation>
     </message>
     <message>
         <source>mentioned you in</source>
-        <translation type="unfinished"></translation>
+        <translation>vás zmínil(a) v</translation>
     </message>
     <message>
         <source>requested access to</source>
-        <translation type="unfinished"></translation>
+        <translation>požádal(a) o přístup k</translation>
     </message>
     <message>
         <source>shared with you</source>
-        <translation type="unfinished"></translation>
+        <translation>s vámi sdílel(a)</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentáře</translation>
     </message>
     <message>
         <source>Mentions</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmínky</translation>
     </message>
     <message>
         <source>Open in the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít na webovém portálu</translation>
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílené</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace</translation>
     </message>
     <message>
         <source>Access requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádosti o přístup</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivita</translation>
     </message>
     <message>
         <source>Some files could not be synced. Click here for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé soubory nelze synchronizovat. Podrobnosti zobrazíte kliknutím sem.</translation>
     </message>
     <message>
         <source>Sync problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problém se synchronizací</translation>
     </message>
     <message>
         <source>%1 shared &quot;%2&quot; with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s vámi sdílí „%2“.</translation>
     </message>
     <message>
         <source>New shared item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová sdílená položka</translation>
     </message>
     <message>
         <source>On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace na vyžádání</translation>
     </message>
     <message>
         <source>One-way download</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednosměrné stahování</translation>
     </message>
     <message>
         <source>Only download changes from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouze stahovat změny ze serveru</translation>
     </message>
     <message>
         <source>Only download changes from Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouze stahovat změny z Halvenor Drive</translation>
     </message>
     <message>
         <source>One-way upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednosměrné nahrávání</translation>
     </message>
     <message>
         <source>Open containing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít umístění souboru</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít soubor</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít složku</translation>
     </message>
     <message>
         <source>Open Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít aplikaci Halvenor Drive</translation>
     </message>
     <message>
         <source>View sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit stav synchronizace</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit</translation>
     </message>
     <message>
         <source>Internal users</source>
-        <translation type="unfinished"></translation>
+        <translation>Interní uživatelé</translation>
     </message>
     <message>
         <source>Signed-in users can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlášení uživatelé mohou zobrazit</translation>
     </message>
     <message>
         <source>Signed-in users can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlášení uživatelé mohou upravovat</translation>
     </message>
     <message>
         <source>Restricted</source>
-        <translation type="unfinished"></translation>
+        <translation>Omezený</translation>
     </message>
     <message>
         <source>Only people you invite can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz mohou otevřít pouze lidé, které pozvete</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Veřejný</translation>
     </message>
     <message>
         <source>Anyone with the link can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Kdokoli s odkazem může zobrazit</translation>
     </message>
     <message>
         <source>Anyone with the link can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kdokoli s odkazem může upravovat</translation>
     </message>
     <message>
         <source>Can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Může zobrazit</translation>
     </message>
     <message>
         <source>Can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Může upravovat</translation>
     </message>
     <message>
         <source>Previous %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí stránky (%1)</translation>
     </message>
     <message>
         <source>Halvenor is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Halvenor nyní synchronizuje vaše soubory.</translation>
     </message>
     <message>
         <source>Halvenor Drive is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Halvenor Drive nyní synchronizuje vaše soubory.</translation>
     </message>
     <message>
         <source>Your files will be kept in sync between this computer and the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše soubory budou synchronizovány mezi tímto počítačem a serverem.</translation>
     </message>
     <message>
         <source>Learn more about Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Další informace o aplikaci Halvenor</translation>
     </message>
     <message>
         <source>Learn more about Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Další informace o aplikaci Halvenor Drive</translation>
     </message>
     <message>
         <source>All set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše je připraveno!</translation>
     </message>
     <message>
         <source>Open my sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít moji synchronizovanou složku</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Jen pro čtení</translation>
     </message>
     <message>
         <source>You can only view the files in this folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory v této složce můžete pouze zobrazit. Změny provedené v tomto počítači se nenahrávají.</translation>
     </message>
     <message>
         <source>You can only view the files in this Halvenor Drive folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory v této složce Halvenor Drive můžete pouze zobrazit. Změny provedené v tomto počítači se nenahrávají.</translation>
     </message>
     <message>
         <source>Recently changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedávno změněné</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobota</translation>
     </message>
     <message>
         <source>Apply to all subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít na všechny podsložky</translation>
     </message>
     <message>
         <source>Selective Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Selektivní synchronizace</translation>
     </message>
     <message>
         <source>Sync direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr synchronizace</translation>
     </message>
     <message>
         <source>Filter files</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrování souborů</translation>
     </message>
     <message>
         <source>Choose folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr složek</translation>
     </message>
     <message>
         <source>Choose a sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr režimu synchronizace</translation>
     </message>
     <message>
         <source>Folders that you deselect are removed from this computer but stay on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Složky, u kterých zrušíte výběr, budou odebrány z tohoto počítače, ale zůstanou na serveru.</translation>
     </message>
     <message>
         <source>Selective Sync...</source>
-        <translation type="unfinished"></translation>
+        <translation>Selektivní synchronizace...</translation>
     </message>
     <message>
         <source>Are you sure you want to remove this sync task?\nSynced files stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete odebrat tuto synchronizační úlohu?\nSynchronizované soubory v tomto počítači zůstanou.</translation>
     </message>
     <message>
         <source>Disabling this shared folder removes its files from this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakázáním této sdílené složky odeberete její soubory z tohoto počítače.</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílení povoleno</translation>
     </message>
     <message>
         <source>Invite people</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozvat lidi</translation>
     </message>
     <message>
         <source>Share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkaz pro sdílení</translation>
     </message>
     <message>
         <source>Link permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprávnění odkazu</translation>
     </message>
     <message>
         <source>Users and groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Uživatelé a skupiny</translation>
     </message>
     <message>
         <source>Do you want to sync the items that are shared with you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete synchronizovat položky, které s vámi ostatní sdílejí?</translation>
     </message>
     <message>
         <source>Save and copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit a kopírovat odkaz</translation>
     </message>
     <message>
         <source>Custom duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní doba platnosti</translation>
     </message>
     <message>
         <source>Expires on</source>
-        <translation type="unfinished"></translation>
+        <translation>Platnost vyprší</translation>
     </message>
     <message>
         <source>Limit the number of accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Omezit počet přístupů</translation>
     </message>
     <message>
         <source>Available from</source>
-        <translation type="unfinished"></translation>
+        <translation>K dispozici od</translation>
     </message>
     <message>
         <source>Expires after %1 accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Platnost vyprší po počtu přístupů: %1</translation>
     </message>
     <message>
         <source>Link sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílení odkazem</translation>
     </message>
     <message>
         <source>Restrict access</source>
-        <translation type="unfinished"></translation>
+        <translation>Omezit přístup</translation>
     </message>
     <message>
         <source>Some files were not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé soubory nebyly synchronizovány</translation>
     </message>
     <message>
         <source>Server disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk serveru je plný</translation>
     </message>
     <message>
         <source>The Tavlo has changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení Tavlo se změnilo</translation>
     </message>
     <message>
         <source>Client upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Je vyžadována aktualizace klienta</translation>
     </message>
     <message>
         <source>Server upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Je vyžadována aktualizace serveru</translation>
     </message>
     <message>
         <source>Local disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní disk je plný</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístup odepřen</translation>
     </message>
     <message>
         <source>Quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvóta překročena</translation>
     </message>
     <message>
         <source>Certificate verification failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ověření certifikátu se nezdařilo</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace...</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Neděle</translation>
     </message>
     <message>
         <source>The sync direction of this folder does not match the setting on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr synchronizace této složky neodpovídá nastavení na serveru.</translation>
     </message>
     <message>
         <source>Sync temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovat dočasné soubory</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtvrtek</translation>
     </message>
     <message>
         <source>%1 days ago</source>
-        <translation type="unfinished"></translation>
+        <translation>před %1 dny</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>před %1 h</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>Právě teď</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>před %1 min</translation>
     </message>
     <message>
         <source>New share</source>
-        <translation type="unfinished"></translation>
+        <translation>Nové sdílení</translation>
     </message>
     <message>
         <source>Change the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit synchronizovanou složku</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač</translation>
     </message>
     <message>
         <source>Sync overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehled synchronizace</translation>
     </message>
     <message>
         <source>Connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ připojení</translation>
     </message>
     <message>
         <source>Folder not empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka není prázdná</translation>
     </message>
     <message>
         <source>Read-only folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka jen pro čtení</translation>
     </message>
     <message>
         <source>Folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>Cesta ke složce</translation>
     </message>
     <message>
         <source>Double-click the icon to open the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Poklikáním na ikonu otevřete synchronizovanou složku</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Neaktivní</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa serveru</translation>
     </message>
     <message>
         <source>Enter the IP address, host name or server ID of your server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte IP adresu, název hostitele nebo ID serveru.</translation>
     </message>
     <message>
         <source>Open Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít aplikaci Halvenor</translation>
     </message>
     <message>
         <source>Enable SSL encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolit šifrování SSL</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění zabezpečení</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Pohotovostní režim</translation>
     </message>
     <message>
         <source>Status information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace o stavu</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítejte</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Dnes</translation>
     </message>
     <message>
         <source>Indexing the folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indexování složky...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>A new version is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je k dispozici nová verze. Klikněte pro aktualizaci.</translation>
     </message>
     <message>
         <source>Halvenor Drive is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je k dispozici Halvenor Drive. Klikněte pro aktualizaci.</translation>
     </message>
     <message>
         <source>Syncing now</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá synchronizace</translation>
     </message>
     <message>
         <source>Checking data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola dat...</translation>
     </message>
     <message>
         <source>The Tavlo has been replaced. Please link it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení Tavlo bylo vyměněno. Propojte ho znovu.</translation>
     </message>
     <message>
         <source>Download finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování dokončeno</translation>
     </message>
     <message>
         <source>Open sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít synchronizovanou složku</translation>
     </message>
     <message>
         <source>Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu připojit</translation>
     </message>
     <message>
         <source>Connection information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace o připojení</translation>
     </message>
     <message>
         <source>Synced on all your devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizováno na všech vašich zařízeních</translation>
     </message>
     <message>
         <source>%1 files are syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace souborů: %1</translation>
     </message>
     <message>
         <source>Unstable connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Nestabilní připojení</translation>
     </message>
     <message>
         <source>Recently updated files</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedávno aktualizované soubory</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace...</translation>
     </message>
     <message>
         <source>Upgrade now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizovat nyní</translation>
     </message>
     <message>
         <source>Try syncing again</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkusit synchronizovat znovu</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Úterý</translation>
     </message>
     <message>
         <source>Open the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít webový portál</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratulujeme!</translation>
     </message>
     <message>
         <source>You are ready to use Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyní můžete začít používat aplikaci Halvenor Drive.</translation>
     </message>
     <message>
         <source>Files that you put in your sync folder are kept up to date on all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory, které vložíte do synchronizované složky, budou aktuální na všech vašich zařízeních.</translation>
     </message>
     <message>
         <source>Your sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše synchronizovaná složka</translation>
     </message>
     <message>
         <source>Right-click a file to share it or to browse its earlier versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím pravým tlačítkem myši na soubor ho můžete sdílet nebo procházet jeho starší verze.</translation>
     </message>
     <message>
         <source>Share and restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílení a obnovení</translation>
     </message>
     <message>
         <source>The icon in the notification area shows the sync status at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikona v oznamovací oblasti zobrazuje stav synchronizace na první pohled.</translation>
     </message>
     <message>
         <source>Click it to pause syncing, open the sync folder or change the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na ni můžete pozastavit synchronizaci, otevřít synchronizovanou složku nebo změnit nastavení.</translation>
     </message>
     <message>
         <source>Sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav synchronizace</translation>
     </message>
     <message>
         <source>Start the tour</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahájit prohlídku</translation>
     </message>
     <message>
         <source>Use Selective Sync to choose the folders that are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomocí selektivní synchronizace vyberte složky, které budou uloženy v tomto počítači.</translation>
     </message>
     <message>
         <source>Folders that you leave out stay safely on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vynechané složky zůstanou bezpečně uloženy na serveru.</translation>
     </message>
     <message>
         <source>Choose what to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte, co synchronizovat</translation>
     </message>
     <message>
         <source>Two-way sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Obousměrná synchronizace</translation>
     </message>
     <message>
         <source>Update the server package to use Selective Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete-li používat selektivní synchronizaci, aktualizujte balíček serveru.</translation>
     </message>
     <message>
         <source>The upgrade failed. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace se nezdařila. Zkuste to znovu později.</translation>
     </message>
     <message>
         <source>Halvenor Drive could not be upgraded. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikaci Halvenor Drive nelze aktualizovat. Zkuste to znovu později.</translation>
     </message>
     <message>
         <source>Use Fennick</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít Fennick</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Středa</translation>
     </message>
     <message>
         <source>You do not have permission to access this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemáte oprávnění k přístupu k této synchronizované složce.</translation>
     </message>
     <message>
         <source>Sign-in failed. Please check your user name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlášení se nezdařilo. Zkontrolujte uživatelské jméno a heslo.</translation>
     </message>
     <message>
         <source>A newer client version is required. Do you want to upgrade now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Je vyžadována novější verze klienta. Chcete ho nyní aktualizovat?</translation>
     </message>
     <message>
         <source>The client could not be upgraded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klienta nelze aktualizovat.</translation>
     </message>
     <message>
         <source>Files that conflict with the server are backed up before syncing starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory, které jsou v konfliktu se serverem, budou před zahájením synchronizace zálohovány.</translation>
     </message>
     <message>
         <source>This folder overlaps with another sync task. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato složka se překrývá s jinou synchronizační úlohou. Vyberte jinou složku.</translation>
     </message>
     <message>
         <source>Enter the server address and your account to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro připojení zadejte adresu serveru a údaje o účtu.</translation>
     </message>
     <message>
         <source>Create a Halvenor folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit složku Halvenor</translation>
     </message>
     <message>
         <source>The local folder could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Místní složku nelze vytvořit.</translation>
     </message>
     <message>
         <source>Create an Oskavel Drive folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit složku Oskavel Drive</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na disku není dostatek volného místa pro tuto synchronizovanou složku.</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this Halvenor Drive folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na disku není dostatek volného místa pro tuto složku Halvenor Drive.</translation>
     </message>
     <message>
         <source>On-demand Sync could not be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizaci na vyžádání nelze povolit.</translation>
     </message>
     <message>
         <source>Find Tavlo devices on your local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Najít zařízení Tavlo v místní síti</translation>
     </message>
     <message>
         <source>This computer is now linked with your Halvenor server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač je nyní propojen s vaším serverem Halvenor.</translation>
     </message>
     <message>
         <source>This computer is now linked with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač je nyní propojen s Halvenor Drive.</translation>
     </message>
     <message>
         <source>The selected sync folder is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybraná synchronizovaná složka není platná.</translation>
     </message>
     <message>
         <source>The sync folder cannot be checked because of a network error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovanou složku nelze zkontrolovat kvůli chybě sítě.</translation>
     </message>
     <message>
         <source>Choose a folder on the server and a folder on this computer to keep in sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte složku na serveru a složku v tomto počítači, které se budou synchronizovat.</translation>
     </message>
     <message>
         <source>New sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová synchronizační úloha</translation>
     </message>
     <message>
         <source>Your quota on the server is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše kvóta na serveru je vyčerpána.</translation>
     </message>
     <message>
         <source>The sync folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovaná složka je jen pro čtení.</translation>
     </message>
     <message>
         <source>Set the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit synchronizovanou složku</translation>
     </message>
     <message>
         <source>Choose where your synced files are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte, kde budou synchronizované soubory v tomto počítači uloženy.</translation>
     </message>
     <message>
         <source>Sync folder location</source>
-        <translation type="unfinished"></translation>
+        <translation>Umístění synchronizované složky</translation>
     </message>
     <message>
         <source>Choose the folders and sync rules yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Složky a pravidla synchronizace si vyberete sami.</translation>
     </message>
     <message>
         <source>Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé nastavení</translation>
     </message>
     <message>
         <source>How do you want to set up syncing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak chcete nastavit synchronizaci?</translation>
     </message>
     <message>
         <source>Setup mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim nastavení</translation>
     </message>
     <message>
         <source>Sync your home folder with the recommended settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace domovské složky s doporučeným nastavením.</translation>
     </message>
     <message>
         <source>Quick Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé nastavení</translation>
     </message>
     <message>
         <source>This folder is already synced by another task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuto složku již synchronizuje jiná úloha.</translation>
     </message>
     <message>
         <source>Syncing the same folder twice can cause conflicts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dvojí synchronizace stejné složky může způsobit konflikty.</translation>
     </message>
     <message>
         <source>Please choose a different folder or remove the existing task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte jinou složku nebo odeberte stávající úlohu.</translation>
     </message>
     <message>
         <source>Duplicate sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicitní synchronizační úloha</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílená složka s tímto názvem již existuje.</translation>
     </message>
     <message>
         <source>The shared folder of this sync task no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sdílená složka této synchronizační úlohy již neexistuje.</translation>
     </message>
     <message>
         <source>Sync the items that others have shared with you to this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace položek, které s vámi sdíleli ostatní, do tohoto počítače.</translation>
     </message>
     <message>
         <source>Maybe later</source>
-        <translation type="unfinished"></translation>
+        <translation>Možná později</translation>
     </message>
     <message>
         <source>Enable now</source>
-        <translation type="unfinished"></translation>
+        <translation>Povolit nyní</translation>
     </message>
     <message>
         <source>Files that are shared with you can be synced too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovat lze i soubory, které s vámi ostatní sdílejí.</translation>
     </message>
     <message>
         <source>Sync items shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovat položky sdílené se mnou</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed. Please confirm it before this folder is synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certifikát SSL serveru se změnil. Před synchronizací této složky ho potvrďte.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified, so this folder cannot be synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certifikát SSL serveru nelze ověřit, proto tuto složku nelze synchronizovat.</translation>
     </message>
     <message>
         <source>Sync with another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovat s jiným serverem</translation>
     </message>
     <message>
         <source>Add a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat synchronizační úlohu</translation>
     </message>
     <message>
         <source>A system error occurred while checking the sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při kontrole synchronizované složky došlo k systémové chybě.</translation>
     </message>
     <message>
         <source>This folder was synced by a different user account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato složka byla synchronizována jiným uživatelským účtem.</translation>
     </message>
     <message>
         <source>Your account has been disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Váš účet byl zakázán.</translation>
     </message>
     <message>
         <source>Halvenor keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Halvenor udržuje vaše soubory synchronizované mezi tímto počítačem a vaším serverem.\nNastavme vaši první synchronizační úlohu.</translation>
     </message>
     <message>
         <source>Halvenor Drive keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Halvenor Drive udržuje vaše soubory synchronizované mezi tímto počítačem a vaším serverem.\nNastavme vaši první synchronizační úlohu.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potřebujete pomoc? Navštivte centrum nápovědy Halvenor.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Drive Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potřebujete pomoc? Navštivte centrum nápovědy Halvenor Drive.</translation>
     </message>
     <message>
         <source>Please wait while the wizard loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Počkejte, než se načte průvodce...</translation>
     </message>
     <message>
         <source>Please wait while Halvenor Drive loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Počkejte, než se načte aplikace Halvenor Drive...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítejte v aplikaci Halvenor</translation>
     </message>
 </context>
 </TS>
