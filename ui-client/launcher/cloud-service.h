@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ustring/ustring.h"
+
+// Paths hanging off the launcher's own folder (Contents/MacOS). Nothing in
+// the upgrade flow creates one; it is kept for the suite's other programs.
+class PackageInfo
+{
+public:
+    PackageInfo();
+
+    ustring image_path;
+    ustring log_path;
+    ustring level_file_path;
+    ustring package_path;
+    ustring conf_path;
+};
+
+// Name of backup folder number n of path: path + "_tmp" for 0, path + "_tmp"
+// + n for the others.
+ustring GetAppBackupDir(const ustring& path, int n);
+
+// The upgrade service: where the bundle and the per-user copy live, their
+// version records ("target" is what the bundle ships, "source" what the
+// per-user copy holds), and the platform-neutral steps that replace the
+// per-user copy. Instance operations run on the worker's handler thread, one
+// at a time, may block on the file system and never show UI.
+class Service
+{
+public:
+    Service();
+    virtual ~Service();
+
+    Service(const Service&) = delete;
+    Service& operator=(const Service&) = delete;
+
+    // Stops the running client UI, if any; blocks for up to about five seconds.
+    virtual void StopService() = 0;
+    virtual void SetTimeout(int value);
+    // Replaces the per-user copy: 0 on success, negative on failure.
+    virtual int HandlePackageUpgrade() = 0;
+    // Runs after the decision in every run: launches the client.
+    virtual void PostUpgrade() = 0;
+    // Runs before the decision: loads both version records.
+    virtual void PreUpgrade() = 0;
+    // The upgrade decision; reads only what PreUpgrade loaded and the disk.
+    virtual bool IsNeedUpgrade() = 0;
+    // Extracts the bundle's package into the per-user copy: 0 or -1.
+    virtual int ExtractPackage();
+    virtual void LoadSourceVersion();
+    virtual void LoadTargetVersion();
+    // Backs up the per-user copy, extracts, then cleans up or rolls back: 0 or -1.
+    virtual int PrepareUserEnv();
+
+    // Copies a file or a whole folder tree: 0 or -1.
+    int FSCopyPath(const ustring& from, const ustring& to);
+    // Removes ~/.Halvenor/app; best effort.
+    void RemoveAgedFolders();
+
+    // Stateless; callable from any thread. UTF-8, no trailing slash.
+    static ustring GetUserInstallPath();
+    static ustring GetRootHalvenorInstallPath();
+    static ustring GetRootHalvenorResourceInstallPath();
+    static ustring GetUserHalvenorInstallPath();
+    static ustring GetUserHalvenorAppInstallPath();
+    static ustring GetUserHalvenorDataInstallPath();
+
+    int timeout;
+    ustring user_app_path;
+    ustring target_major_version;
+    ustring target_minor_version;
+    ustring target_build_version;
+    ustring target_icon_overlay_version;
+    ustring source_major_version;
+    ustring source_minor_version;
+    ustring source_build_version;
+    ustring source_icon_overlay_version;
+};

@@ -1,0 +1,493 @@
+#include "extractor.h"
+
+#include "log.h"
+#include "notify_adapter.h"
+#include "str_table.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include <sys/stat.h>
+
+namespace {
+
+const char* const kComponent = "extractor_debug";
+const size_t kBlockSize = 10240;
+
+// UNLINK replaces what is in the way, NODOTDOT refuses ".." components and
+// SECURE_SYMLINKS refuses writes through links; the destination is made
+// canonical first, because SECURE_SYMLINKS with UNLINK would otherwise also
+// delete links among the destination's own parents.
+const int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT |
+                         ARCHIVE_EXTRACT_SECURE_SYMLINKS | ARCHIVE_EXTRACT_MAC_METADATA;
+
+// When reading fails inside archive_read_extract2 the text is the reader's.
+const char* ErrorText(archive* a, archive* fallback = nullptr)
+{
+    const char* text = archive_error_string(a);
+    if (!text && fallback) {
+        text = archive_error_string(fallback);
+    }
+    return text ? text : "unknown error";
+}
+
+struct ReadHandle
+{
+    archive* a;
+    ~ReadHandle()
+    {
+        if (a) {
+            archive_read_free(a);
+        }
+    }
+};
+
+struct DiskHandle
+{
+    archive* a;
+    ~DiskHandle()
+    {
+        if (a) {
+            archive_write_free(a);
+        }
+    }
+};
+
+bool OpenArchive(archive* reader, const ustring& path)
+{
+    archive_read_support_filter_all(reader);
+    archive_read_support_format_all(reader);
+    return archive_read_open_filename(reader, path.c_str_utf8(), kBlockSize) == ARCHIVE_OK;
+}
+
+// Counts beside the extraction, so that a compressed package is not
+// decompressed twice one after the other. Count() stays the only counter.
+class TotalCounter
+{
+public:
+    explicit TotalCounter(Extractor* extractor)
+    {
+        try {
+            worker = std::thread([this, extractor] {
+                result = extractor->Count();
+                done.store(true, std::memory_order_release);
+            });
+        } catch (const std::system_error&) {
+            result = extractor->Count();
+            done.store(true, std::memory_order_release);
+        }
+    }
+    ~TotalCounter() { Wait(); }
+
+    bool Ready() const { return done.load(std::memory_order_acquire); }
+    int Wait()
+    {
+        if (worker.joinable()) {
+            worker.join();
+        }
+        return result;
+    }
+
+private:
+    std::atomic<bool> done{false};
+    int result = -1;
+    std::thread worker;
+};
+
+// An archive path split at "/", without empty and "." components.
+std::vector<std::string> Components(const char* path, bool* dotdot)
+{
+    std::vector<std::string> parts;
+    *dotdot = false;
+    const char* p = path;
+    while (*p) {
+        const char* end = std::strchr(p, '/');
+        size_t n = end ? static_cast<size_t>(end - p) : std::strlen(p);
+        if (n == 2 && p[0] == '.' && p[1] == '.') {
+            *dotdot = true;
+        }
+        if (n > 0 && !(n == 1 && p[0] == '.')) {
+            parts.emplace_back(p, n);
+        }
+        p += n;
+        if (*p == '/') {
+            ++p;
+        }
+    }
+    return parts;
+}
+
+std::string CheckLength(const std::string& full, const std::vector<std::string>& parts)
+{
+    if (full.size() >= PATH_MAX) {
+        return "the path is longer than " + std::to_string(PATH_MAX - 1) + " bytes";
+    }
+    for (const std::string& part : parts) {
+        if (part.size() > NAME_MAX) {
+            return "a path component is longer than " + std::to_string(NAME_MAX) + " bytes";
+        }
+    }
+    return std::string();
+}
+
+// The disk writer would replace a link among the parents by a folder; a
+// package that writes through a link is broken or hostile, so it fails.
+std::string CheckParents(const std::string& root, const std::vector<std::string>& parts)
+{
+    std::string path = root;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) {
+        path += '/';
+        path += parts[i];
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0) {
+            return std::string(); // the writer creates the rest
+        }
+        if (S_ISLNK(st.st_mode)) {
+            return "it leads through the symbolic link '" + path + "'";
+        }
+        if (!S_ISDIR(st.st_mode)) {
+            return std::string(); // the writer replaces a file in the way by a folder
+        }
+    }
+    return std::string();
+}
+
+// A hard link may only join two regular files below the destination.
+std::string CheckHardLink(const std::string& root, const char* target, std::string* rebased)
+{
+    const std::string quoted = std::string("hard link target '") + target + "'";
+    bool dotdot = false;
+    std::vector<std::string> parts = Components(target, &dotdot);
+    if (dotdot || parts.empty()) {
+        return quoted + " is not a file below the destination";
+    }
+    *rebased = root + "/" + target;
+    std::string why = CheckLength(*rebased, parts);
+    if (!why.empty()) {
+        return quoted + ": " + why;
+    }
+    std::string path = root;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        path += '/';
+        path += parts[i];
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0) {
+            return quoted + " does not exist";
+        }
+        if (i + 1 == parts.size()) {
+            if (!S_ISREG(st.st_mode)) {
+                return quoted + " is not a regular file";
+            }
+        } else if (S_ISLNK(st.st_mode)) {
+            return quoted + " leads through the symbolic link '" + path + "'";
+        } else if (!S_ISDIR(st.st_mode)) {
+            return quoted + " does not exist";
+        }
+    }
+    return std::string();
+}
+
+// The reason why an entry may not be written below root, or an empty string.
+// On success *rebased is the entry's path below root, *link its rebased
+// hard-link target (empty when it is no hard link), and *self tells a folder
+// entry for the destination itself, which already exists.
+std::string CheckEntry(const std::string& root, archive_entry* entry, const char* path,
+                       std::string* rebased, std::string* link, bool* self)
+{
+    const mode_t type = archive_entry_filetype(entry);
+    // Zero is what several readers give hard links and typeless regular files.
+    if (type != 0 && type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK) {
+        return "devices, FIFOs and sockets are not extracted";
+    }
+    bool dotdot = false;
+    std::vector<std::string> parts = Components(path, &dotdot);
+    *self = parts.empty();
+    link->clear();
+    const char* hardlink = archive_entry_hardlink(entry);
+    if (*self) {
+        // "./" heads many packages; anything but a folder would replace the destination.
+        return type == AE_IFDIR && !hardlink ? std::string()
+                                             : "the path names the destination itself";
+    }
+    *rebased = root + "/" + path;
+    std::string why = CheckLength(*rebased, parts);
+    // ".." is left to the writer, which refuses it (SECURE_NODOTDOT).
+    if (why.empty() && !dotdot) {
+        why = CheckParents(root, parts);
+    }
+    if (why.empty() && hardlink) {
+        why = CheckHardLink(root, hardlink, link);
+    }
+    return why;
+}
+
+// errno of the failure, or 0 with the folder's canonical path in *root.
+int CanonicalFolder(const char* path, std::string* root)
+{
+    char* resolved = realpath(path, nullptr);
+    if (!resolved) {
+        return errno;
+    }
+    root->assign(resolved);
+    std::free(resolved);
+    struct stat st;
+    if (stat(root->c_str(), &st) != 0) {
+        return errno;
+    }
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}
+
+} // namespace
+
+int Extractor::Extract()
+{
+    if (src_path.empty() || dest_path.empty()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent, "[ERROR] extractor(%d): Invalid Argument\n",
+                       __LINE__);
+        return -1;
+    }
+    Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
+                   "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", __LINE__,
+                   src_path.c_str_utf8(), dest_path.c_str_utf8());
+
+    Notify_Adapter* notify = Notify_Adapter::GetInstance();
+    notify->UpdateDialogText(StrTable::LoadStr(109));
+
+    TotalCounter counter(this);
+    bool total_known = false;
+    int total = 0;
+    int extracted = 0;
+    int reported = 0;
+    auto report = [&]() {
+        while (reported < extracted) {
+            notify->UpdateProgress(total, ++reported);
+        }
+    };
+    // Every way out passes here: a failed count is the failure to report, as
+    // it would be had the count run before the extraction; otherwise the
+    // entries extracted so far are reported, in order, with the true total.
+    auto count_ok = [&]() {
+        if (!total_known) {
+            total = counter.Wait();
+            total_known = true;
+        }
+        if (total < 1) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] extractor(%d): Failed to calculate total file numbers, "
+                           "ret: %d\n",
+                           __LINE__, total);
+            return false;
+        }
+        report();
+        return true;
+    };
+    // Reports as soon as the total is known; false when the count failed.
+    auto entry_done = [&]() {
+        ++extracted;
+        return !(total_known || counter.Ready()) || count_ok();
+    };
+
+    std::string root;
+    const int err = CanonicalFolder(dest_path.c_str_utf8(), &root);
+    if (err != 0) {
+        if (count_ok()) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] extractor(%d): Failed to resolve destination '%s' ('%s')\n",
+                           __LINE__, dest_path.c_str_utf8(), std::strerror(err));
+        }
+        return -1;
+    }
+
+    ReadHandle reader{archive_read_new()};
+    DiskHandle writer{archive_write_disk_new()};
+    if (!reader.a || !writer.a) {
+        if (count_ok()) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
+        }
+        return -1;
+    }
+    archive_write_disk_set_options(writer.a, kDiskOptions);
+    if (!OpenArchive(reader.a, src_path)) {
+        if (count_ok()) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                           src_path.c_str_utf8(), ErrorText(reader.a));
+        }
+        return -1;
+    }
+
+    std::string rebased;
+    std::string link;
+    bool self = false;
+    for (;;) {
+        archive_entry* entry = nullptr;
+        const int r = archive_read_next_header(reader.a, &entry);
+        if (r == ARCHIVE_EOF) {
+            return count_ok() ? 0 : -1;
+        }
+        if (r != ARCHIVE_OK) {
+            if (count_ok()) {
+                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                               "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                               __LINE__, ErrorText(reader.a));
+            }
+            return -1;
+        }
+        const char* path = archive_entry_pathname(entry);
+        if (!path) {
+            if (count_ok()) {
+                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                               "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
+            }
+            return -1;
+        }
+        const std::string why = CheckEntry(root, entry, path, &rebased, &link, &self);
+        if (!why.empty()) {
+            if (count_ok()) {
+                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                               "[ERROR] extractor(%d): Refused entry '%s': %s\n", __LINE__, path,
+                               why.c_str());
+            }
+            return -1;
+        }
+        if (self) {
+            if (!entry_done()) {
+                return -1;
+            }
+            continue;
+        }
+        archive_entry_set_pathname(entry, rebased.c_str());
+        if (!link.empty()) {
+            archive_entry_set_hardlink(entry, link.c_str());
+        }
+        if (archive_read_extract2(reader.a, entry, writer.a) != ARCHIVE_OK) {
+            if (count_ok()) {
+                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                               "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
+                               __LINE__, ErrorText(writer.a, reader.a));
+            }
+            return -1;
+        }
+        if (!entry_done()) {
+            return -1;
+        }
+        if (archive_write_finish_entry(writer.a) != ARCHIVE_OK) {
+            if (count_ok()) {
+                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                               "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+                               __LINE__, ErrorText(writer.a));
+            }
+            return -1;
+        }
+    }
+}
+
+int Extractor::Count()
+{
+    if (dest_path.empty() || src_path.empty()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return -1;
+    }
+    ReadHandle reader{archive_read_new()};
+    if (!reader.a) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
+        return -1;
+    }
+    if (!OpenArchive(reader.a, src_path)) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                       ErrorText(reader.a));
+        return -1;
+    }
+    int count = 0;
+    archive_entry* entry = nullptr;
+    // The first header that does not read ends the count, error or not.
+    while (archive_read_next_header(reader.a, &entry) == ARCHIVE_OK) {
+        ++count;
+        archive_read_data_skip(reader.a);
+    }
+    return count;
+}
+
+int Extractor::List()
+{
+    if (dest_path.empty() || src_path.empty()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return -1;
+    }
+    ReadHandle reader{archive_read_new()};
+    if (!reader.a) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
+        return -1;
+    }
+    if (!OpenArchive(reader.a, src_path)) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                       ErrorText(reader.a));
+        return -1;
+    }
+    archive_entry* entry = nullptr;
+    int r;
+    while ((r = archive_read_next_header(reader.a, &entry)) == ARCHIVE_OK) {
+        const char* path = archive_entry_pathname(entry);
+        std::printf("%s\n", path ? path : "");
+        std::fflush(stdout);
+        archive_read_data_skip(reader.a);
+    }
+    // A listing cut short by a damaged archive is no success.
+    if (r != ARCHIVE_EOF) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
+                       ErrorText(reader.a));
+        archive_read_close(reader.a);
+        return -1;
+    }
+    archive_read_close(reader.a);
+    return 0;
+}
+
+int Extractor::copy_data(archive* reader, archive* writer)
+{
+    if (!reader || !writer) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent, "[ERROR] extractor(%d): Invalid Argument\n",
+                       __LINE__);
+        return -1;
+    }
+    for (;;) {
+        const void* block = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        const int r = archive_read_data_block(reader, &block, &size, &offset);
+        if (r == ARCHIVE_EOF) {
+            return 0;
+        }
+        if (r != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
+                           __LINE__, ErrorText(reader));
+            return -1;
+        }
+        if (archive_write_data_block(writer, block, size, offset) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
+                           __LINE__, ErrorText(writer));
+            return -1;
+        }
+    }
+}

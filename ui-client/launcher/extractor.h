@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ustring/ustring.h"
+
+struct archive;
+
+// Unpacks the package archive below a destination folder with libarchive,
+// entry by entry, reporting (total, current) through Notify_Adapter after
+// each entry. Set both paths before any call; one thread at a time.
+class Extractor
+{
+public:
+    // Runs on the handler thread. Entries written before a failure stay on
+    // disk; the caller rolls back. 0 on success, -1 on any failure.
+    int Extract();
+    // Number of entries that read without error, or -1.
+    int Count();
+    // Writes every entry path to standard output, one a line. 0, or -1.
+    int List();
+    // Copies the current entry's data from reader to writer. 0, or -1.
+    int copy_data(archive* reader, archive* writer);
+
+    ustring dest_path;
+    ustring src_path;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Launch Services of the desktop, for the per-user copy of the client. On
+// macOS these run the registration tool and the desktop's open service; on
+// Linux the copy is started directly. Both may block the caller.
+namespace LaunchServices {
+
+// Removes the bundle at path from the Launch Services registry. The tool's
+// exit code: 0 on success; negative when it could not be started or crashed.
+int UnregisterBundle(const QString& path);
+
+// Opens (starts) the application bundle at path. True when it was started.
+bool OpenBundle(const QString& path);
+
+} // namespace LaunchServices
