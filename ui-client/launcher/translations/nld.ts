@@ -5,143 +5,143 @@
     <name>global</name>
     <message>
         <source>This version of Halvenor is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze versie van Halvenor is al geïnstalleerd. Wilt u deze opnieuw installeren?</translation>
     </message>
     <message>
         <source>A newer version of Halvenor is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is al een nieuwere versie van Halvenor geïnstalleerd. De installatie wordt nu afgesloten.</translation>
     </message>
     <message>
         <source>Installing for all users requires administrator rights.\nDo you want to install Halvenor for the current user only?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor installatie voor alle gebruikers zijn beheerdersrechten vereist.\nWilt u Halvenor alleen voor de huidige gebruiker installeren?</translation>
     </message>
     <message>
         <source>This version of Oskavel Drive is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze versie van Oskavel Drive is al geïnstalleerd. Wilt u deze opnieuw installeren?</translation>
     </message>
     <message>
         <source>A newer version of Oskavel Drive is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is al een nieuwere versie van Oskavel Drive geïnstalleerd. De installatie wordt nu afgesloten.</translation>
     </message>
     <message>
         <source>Add file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam toevoegen</translation>
     </message>
     <message>
         <source>Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Map toevoegen</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende maand</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige maand</translation>
     </message>
     <message>
         <source>Change sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatiemap wijzigen</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>Local computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale computer</translation>
     </message>
     <message>
         <source>Remote server</source>
-        <translation type="unfinished"></translation>
+        <translation>Externe server</translation>
     </message>
     <message>
         <source>Sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatiemap</translation>
     </message>
     <message>
         <source>Log category</source>
-        <translation type="unfinished"></translation>
+        <translation>Logcategorie</translation>
     </message>
     <message>
         <source>Filter log entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Logvermeldingen filteren</translation>
     </message>
     <message>
         <source>Refresh log</source>
-        <translation type="unfinished"></translation>
+        <translation>Log vernieuwen</translation>
     </message>
     <message>
         <source>Sync task details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details van synchronisatietaak</translation>
     </message>
     <message>
         <source>Local destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale bestemming</translation>
     </message>
     <message>
         <source>Remote destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Externe bestemming</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>Close tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfstudie sluiten</translation>
     </message>
     <message>
         <source>Halvenor tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfstudie van Halvenor</translation>
     </message>
     <message>
         <source>Halvenor Drive tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfstudie van Halvenor Drive</translation>
     </message>
     <message>
         <source>Stop download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download stoppen</translation>
     </message>
     <message>
         <source>Delete downloaded version</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedownloade versie verwijderen</translation>
     </message>
     <message>
         <source>Download an earlier version</source>
-        <translation type="unfinished"></translation>
+        <translation>Een eerdere versie downloaden</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontkoppelen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Choose the shared folders on your Halvenor server that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de gedeelde mappen op uw Halvenor-server die u met deze computer wilt synchroniseren.</translation>
     </message>
     <message>
         <source>Choose the team folders in Halvenor Drive that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de teammappen in Halvenor Drive die u met deze computer wilt synchroniseren.</translation>
     </message>
     <message>
         <source>Advanced setup wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Wizard voor geavanceerde configuratie</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Geavanceerde instellingen</translation>
     </message>
     <message>
         <source>Halvenor Drive</source>
@@ -149,279 +149,279 @@
     </message>
     <message>
         <source>Automatic setup failed. Please set up the connection manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische configuratie is mislukt. Stel de verbinding handmatig in.</translation>
     </message>
     <message>
         <source>Finishing automatic setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische configuratie voltooien...</translation>
     </message>
     <message>
         <source>The setup key has been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>De configuratiesleutel is toegepast.</translation>
     </message>
     <message>
         <source>Filter settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Filterinstellingen</translation>
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden en mappen die aan deze regels voldoen, worden niet gesynchroniseerd.</translation>
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnamen</translation>
     </message>
     <message>
         <source>Files with these names are not synced. Wildcards such as *.tmp are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden met deze namen worden niet gesynchroniseerd. Jokertekens zoals *.tmp zijn toegestaan.</translation>
     </message>
     <message>
         <source>Blocked files</source>
-        <translation type="unfinished"></translation>
+        <translation>Geblokkeerde bestanden</translation>
     </message>
     <message>
         <source>Do not sync files whose names begin with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bestanden synchroniseren waarvan de naam met een punt begint</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigen</translation>
     </message>
     <message>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere kiezen</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Doorgaan</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>Edit connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding bewerken</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Later</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Beheren</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Samenvoegen</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Toch doorgaan</translation>
     </message>
     <message>
         <source>Start now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu starten</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Computernaam</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Actie</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestemming</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>This field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit veld is verplicht.</translation>
     </message>
     <message>
         <source>Some fields are not valid. Please check them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige velden zijn ongeldig. Controleer ze en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer niet meer dan %1 tekens in.</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen gegevens</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Delen</translation>
     </message>
     <message>
         <source>Keep both versions and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide versies behouden en de naam van de kopie van deze computer wijzigen</translation>
     </message>
     <message>
         <source>Keep both versions in Halvenor Drive and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide versies in Halvenor Drive behouden en de naam van de kopie van deze computer wijzigen</translation>
     </message>
     <message>
         <source>Keep the version that was modified last</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatst gewijzigde versie behouden</translation>
     </message>
     <message>
         <source>When a file has been changed both on the server and on this computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer een bestand zowel op de server als op deze computer is gewijzigd:</translation>
     </message>
     <message>
         <source>Always keep the server version</source>
-        <translation type="unfinished"></translation>
+        <translation>Altijd de serverversie behouden</translation>
     </message>
     <message>
         <source>Rename the local file and keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van het lokale bestand wijzigen en beide behouden</translation>
     </message>
     <message>
         <source>Direct connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Directe verbinding</translation>
     </message>
     <message>
         <source>Relay connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Relayverbinding</translation>
     </message>
     <message>
         <source>Local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokaal netwerk</translation>
     </message>
     <message>
         <source>Detecting the connection type...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindingstype detecteren...</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de verificatiecode uit uw authenticator-app in:</translation>
     </message>
     <message>
         <source>Stop syncing this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze map niet meer synchroniseren</translation>
     </message>
     <message>
         <source>Stop syncing these folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze mappen niet meer synchroniseren</translation>
     </message>
     <message>
         <source>No options available</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen opties beschikbaar</translation>
     </message>
     <message>
         <source>Sync this folder again</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze map weer synchroniseren</translation>
     </message>
     <message>
         <source>Sync these folders again</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze mappen weer synchroniseren</translation>
     </message>
     <message>
         <source>Send to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzenden naar %1</translation>
     </message>
     <message>
         <source>Copy share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Deellink kopiëren</translation>
     </message>
     <message>
         <source>Browse earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerdere versies bekijken</translation>
     </message>
     <message>
         <source>Choose what you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies wat u met deze computer wilt synchroniseren.</translation>
     </message>
     <message>
         <source>My files and team folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mijn bestanden en teammappen</translation>
     </message>
     <message>
         <source>Sync your own files and the team folders that you can access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseer uw eigen bestanden en de teammappen waartoe u toegang hebt.</translation>
     </message>
     <message>
         <source>Shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedeeld met mij</translation>
     </message>
     <message>
         <source>Sync the files and folders that other people have shared with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseer de bestanden en mappen die anderen met u hebben gedeeld.</translation>
     </message>
     <message>
         <source>Create a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Een synchronisatietaak maken</translation>
     </message>
     <message>
         <source>This file cannot be downloaded right now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand kan momenteel niet worden gedownload. Probeer het later opnieuw.</translation>
     </message>
     <message>
         <source>The versions of this file cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De versies van dit bestand kunnen niet worden weergegeven.</translation>
     </message>
     <message>
         <source>A share link cannot be created for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor dit item kan geen deellink worden gemaakt.</translation>
     </message>
     <message>
         <source>Halvenor Drive is ready.</source>
@@ -433,1975 +433,1975 @@
     </message>
     <message>
         <source>This connection is inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze verbinding is inactief.</translation>
     </message>
     <message>
         <source>Show black-and-white icons in the menu bar and notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwart-witpictogrammen weergeven in de menubalk en het systeemvak</translation>
     </message>
     <message>
         <source>Show the sync folder in the sidebar of the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>De synchronisatiemap weergeven in de zijbalk van bestandsbeheer</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden op de server behouden wanneer ze van deze computer worden verwijderd</translation>
     </message>
     <message>
         <source>Don&apos;t show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bericht niet meer weergeven</translation>
     </message>
     <message>
         <source>Download only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen downloaden</translation>
     </message>
     <message>
         <source>Tavlo overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo-overzicht</translation>
     </message>
     <message>
         <source>Tavlo cannot reach the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo kan de server niet bereiken.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>There are no shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen gedeelde mappen.</translation>
     </message>
     <message>
         <source>Enable On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatie op aanvraag inschakelen</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gebruikersnaam of het wachtwoord is onjuist.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmelden mislukt</translation>
     </message>
     <message>
         <source>The relay service cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>De relayservice is niet bereikbaar.</translation>
     </message>
     <message>
         <source>The server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server-ID is ongeldig of bestaat niet.</translation>
     </message>
     <message>
         <source>The Halvenor Drive server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server-ID van Halvenor Drive is ongeldig of bestaat niet.</translation>
     </message>
     <message>
         <source>The relay service is temporarily unavailable. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>De relayservice is tijdelijk niet beschikbaar. Probeer het later opnieuw.</translation>
     </message>
     <message>
         <source>An unknown error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een onbekende fout opgetreden.</translation>
     </message>
     <message>
         <source>A file conflict occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een bestandsconflict opgetreden.</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lokale database is beschadigd.</translation>
     </message>
     <message>
         <source>The file or folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand of de map bestaat niet.</translation>
     </message>
     <message>
         <source>The connection to the server was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding met de server is verbroken.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze Tavlo is gekoppeld aan een andere server.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different Halvenor Drive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze Tavlo is gekoppeld aan een andere Halvenor Drive-server.</translation>
     </message>
     <message>
         <source>Pelmora cannot create a share link for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora kan geen deellink voor dit item maken.</translation>
     </message>
     <message>
         <source>Pelmora is disabled on the server. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora is uitgeschakeld op de server. Neem contact op met uw beheerder.</translation>
     </message>
     <message>
         <source>Pelmora is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora is uitgeschakeld</translation>
     </message>
     <message>
         <source>Server storage is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveropslag is vol</translation>
     </message>
     <message>
         <source>The link to this file cannot be retrieved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De link naar dit bestand kan niet worden opgehaald.</translation>
     </message>
     <message>
         <source>Initialization failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisatie mislukt.</translation>
     </message>
     <message>
         <source>Invalid parameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige parameter.</translation>
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een poortnummer tussen 1 en 65535 in.</translation>
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw IP-adres is door de server geblokkeerd.</translation>
     </message>
     <message>
         <source>This computer is already linked to this Tavlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze computer is al aan deze Tavlo gekoppeld.</translation>
     </message>
     <message>
         <source>The local sync folder is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lokale synchronisatiemap ontbreekt.</translation>
     </message>
     <message>
         <source>Too many failed sign-in attempts. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te veel mislukte aanmeldpogingen. Probeer het later opnieuw.</translation>
     </message>
     <message>
         <source>A network error occurred. Please check your connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een netwerkfout opgetreden. Controleer uw verbinding.</translation>
     </message>
     <message>
         <source>No connection is available for this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen verbinding beschikbaar voor dit bestand.</translation>
     </message>
     <message>
         <source>Your administrator requires 2-step verification. Please turn it on in the web portal first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw beheerder vereist verificatie in twee stappen. Schakel deze eerst in via het webportaal.</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verificatiecode is onjuist.</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een verificatiecode vereist.</translation>
     </message>
     <message>
         <source>Permission denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegang geweigerd.</translation>
     </message>
     <message>
         <source>The server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server gebruikt een niet-compatibele protocolversie.</translation>
     </message>
     <message>
         <source>Halvenor Drive on the server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive op de server gebruikt een niet-compatibele protocolversie.</translation>
     </message>
     <message>
         <source>Enter the address and port of the proxy server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het adres en de poort van de proxyserver in.</translation>
     </message>
     <message>
         <source>Your password has expired. Please change it in the web portal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw wachtwoord is verlopen. Wijzig het in het webportaal.</translation>
     </message>
     <message>
         <source>Fennick does not allow this file to be shared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fennick staat niet toe dat dit bestand wordt gedeeld.</translation>
     </message>
     <message>
         <source>The remote folder is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>De externe map is niet aangekoppeld.</translation>
     </message>
     <message>
         <source>The shared folder cannot be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gedeelde map kan niet worden ingeschakeld.</translation>
     </message>
     <message>
         <source>The shared folder conflicts with an existing sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gedeelde map conflicteert met een bestaande synchronisatiemap.</translation>
     </message>
     <message>
         <source>You have reached the maximum number of shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>U hebt het maximumaantal gedeelde mappen bereikt.</translation>
     </message>
     <message>
         <source>Invalid mount point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig koppelpunt</translation>
     </message>
     <message>
         <source>Shared folder not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedeelde map niet gevonden</translation>
     </message>
     <message>
         <source>The shared folder is not mounted on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gedeelde map is niet aangekoppeld op de server.</translation>
     </message>
     <message>
         <source>No permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen machtiging</translation>
     </message>
     <message>
         <source>The shared item cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het gedeelde item kan niet worden verwijderd.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SSL-certificaat van de server is gewijzigd.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SSL-certificaat van de server kan niet worden geverifieerd.</translation>
     </message>
     <message>
         <source>The sync folder is on a volume that is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>De synchronisatiemap staat op een volume dat niet is aangekoppeld.</translation>
     </message>
     <message>
         <source>The relay tunnel is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>De relaytunnel is uitgeschakeld op de server.</translation>
     </message>
     <message>
         <source>The user home service is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>De service voor thuismappen van gebruikers is uitgeschakeld op de server.</translation>
     </message>
     <message>
         <source>User information is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikersgegevens zijn niet beschikbaar.</translation>
     </message>
     <message>
         <source>Enter a user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een gebruikersnaam in.</translation>
     </message>
     <message>
         <source>You are not allowed to use Halvenor Drive. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>U mag Halvenor Drive niet gebruiken. Neem contact op met uw beheerder.</translation>
     </message>
     <message>
         <source>This client version is no longer supported. Please upgrade the client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze clientversie wordt niet meer ondersteund. Upgrade de client.</translation>
     </message>
     <message>
         <source>This version of Halvenor Drive is no longer supported. Please upgrade Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze versie van Halvenor Drive wordt niet meer ondersteund. Upgrade Halvenor Drive.</translation>
     </message>
     <message>
         <source>The server version is too old. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>De serverversie is te oud. Upgrade het serverpakket.</translation>
     </message>
     <message>
         <source>The server version is too old for Halvenor Drive. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>De serverversie is te oud voor Halvenor Drive. Upgrade het serverpakket.</translation>
     </message>
     <message>
         <source>Incompatible version</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet-compatibele versie</translation>
     </message>
     <message>
         <source>No earlier version of this file is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen eerdere versie van dit bestand beschikbaar.</translation>
     </message>
     <message>
         <source>Blocked file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Geblokkeerde bestandsnamen</translation>
     </message>
     <message>
         <source>File extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsextensies</translation>
     </message>
     <message>
         <source>Maximum file size</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale bestandsgrootte</translation>
     </message>
     <message>
         <source>Do not sync files larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bestanden synchroniseren die groter zijn dan %1 MB</translation>
     </message>
     <message>
         <source>File filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsfilter</translation>
     </message>
     <message>
         <source>%1 files updated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestanden bijgewerkt</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooien</translation>
     </message>
     <message>
         <source>First page</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste pagina</translation>
     </message>
     <message>
         <source>Folder name</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapnaam</translation>
     </message>
     <message>
         <source>Folder filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapfilter</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>vrijdag</translation>
     </message>
     <message>
         <source>Show the tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>De zelfstudie opnieuw weergeven</translation>
     </message>
     <message>
         <source>Show the Halvenor Drive tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>De zelfstudie van Halvenor Drive opnieuw weergeven</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrepen</translation>
     </message>
     <message>
         <source>All events</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gebeurtenissen</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepast</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumbereik</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>File type</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandstype</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Map</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 items</translation>
     </message>
     <message>
         <source>Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Trefwoord</translation>
     </message>
     <message>
         <source>Last month</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgelopen maand</translation>
     </message>
     <message>
         <source>Last week</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgelopen week</translation>
     </message>
     <message>
         <source>Renamed on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam gewijzigd op deze computer</translation>
     </message>
     <message>
         <source>No history yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen geschiedenis</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschiedenis</translation>
     </message>
     <message>
         <source>Renamed on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam gewijzigd op de server</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam wijzigen</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw instellen</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gisteren</translation>
     </message>
     <message>
         <source>The folder already contains files. They will be merged with the files on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map bevat al bestanden. Deze worden samengevoegd met de bestanden op de server.</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met downloaden</translation>
     </message>
     <message>
         <source>File is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand is vergrendeld</translation>
     </message>
     <message>
         <source>Preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbereiden...</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met uploaden</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemstandaard</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste pagina</translation>
     </message>
     <message>
         <source>Connect to another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding maken met een andere server</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden...</translation>
     </message>
     <message>
         <source>Searching the local network for Tavlo devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken naar Tavlo-apparaten in het lokale netwerk...</translation>
     </message>
     <message>
         <source>Download history</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloadgeschiedenis</translation>
     </message>
     <message>
         <source>Sync tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatietaken</translation>
     </message>
     <message>
         <source>Show sync options in the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatieopties weergeven in het contextmenu</translation>
     </message>
     <message>
         <source>Show desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureaubladmeldingen weergeven</translation>
     </message>
     <message>
         <source>Show sync status icons on files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatiestatuspictogrammen weergeven op bestanden en mappen</translation>
     </message>
     <message>
         <source>Encrypt data transfers with SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensoverdracht versleutelen met SSL</translation>
     </message>
     <message>
         <source>Start Halvenor when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor starten wanneer ik me aanmeld</translation>
     </message>
     <message>
         <source>Start Halvenor Drive when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive starten wanneer ik me aanmeld</translation>
     </message>
     <message>
         <source>Merge mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Samenvoegmodus</translation>
     </message>
     <message>
         <source>Show icons on items that are not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictogrammen weergeven op items die niet worden gesynchroniseerd</translation>
     </message>
     <message>
         <source>Sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatiemodus</translation>
     </message>
     <message>
         <source>Synchronization mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatiemodus</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemeen</translation>
     </message>
     <message>
         <source>Use black-and-white icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwart-witpictogrammen gebruiken</translation>
     </message>
     <message>
         <source>The proxy server requires a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>De proxyserver vereist een gebruikersnaam en wachtwoord</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Handmatige proxyconfiguratie</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen proxy</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>De proxyinstellingen van het systeem gebruiken</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikersnaam</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxyinstellingen</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen toepassen...</translation>
     </message>
     <message>
         <source>No settings were changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen instellingen gewijzigd.</translation>
     </message>
     <message>
         <source>Your changes have not been saved. Do you want to save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw wijzigingen zijn niet opgeslagen. Wilt u ze nu opslaan?</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Map wijzigen</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Inschakelen</translation>
     </message>
     <message>
         <source>Local sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale synchronisatiemap</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Delen</translation>
     </message>
     <message>
         <source>Shared folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedeelde mappen</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Taken</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassen</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>maandag</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>april</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>augustus</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>december</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>februari</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>januari</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juli</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juni</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>maart</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mei</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>november</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>oktober</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>september</translation>
     </message>
     <message>
         <source>More tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer zelfstudies</translation>
     </message>
     <message>
         <source>About Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Halvenor Drive</translation>
     </message>
     <message>
         <source>Watching for file changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleren op bestandswijzigingen...</translation>
     </message>
     <message>
         <source>Checking your credentials...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw aanmeldgegevens controleren...</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer?\nFiles that have already been synced stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u deze computer wilt ontkoppelen?\nBestanden die al zijn gesynchroniseerd, blijven op deze computer staan.</translation>
     </message>
     <message>
         <source>Connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding is tot stand gebracht.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgeschakeld</translation>
     </message>
     <message>
         <source>The server&apos;s storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De opslag van de server is vol. De synchronisatie is onderbroken totdat er ruimte vrijkomt.</translation>
     </message>
     <message>
         <source>The Halvenor Drive storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De opslag van Halvenor Drive is vol. De synchronisatie is onderbroken totdat er ruimte vrijkomt.</translation>
     </message>
     <message>
         <source>The download was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>De download is gestopt.</translation>
     </message>
     <message>
         <source>The download is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>De download is voltooid.</translation>
     </message>
     <message>
         <source>Downloading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 downloaden...</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De download is mislukt.</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingeschakeld</translation>
     </message>
     <message>
         <source>Something went wrong. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is iets misgegaan. Probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Halvenor Drive ran into a problem. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een probleem opgetreden in Halvenor Drive. Probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Setup is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>De configuratie is voltooid.</translation>
     </message>
     <message>
         <source>You can change these settings at any time from the Halvenor Drive icon in the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>U kunt deze instellingen altijd wijzigen via het pictogram van Halvenor Drive in het systeemvak.</translation>
     </message>
     <message>
         <source>The selected folder is a mount point. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde map is een koppelpunt. Kies een andere map.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde map is niet leeg. De bestanden erin worden met de server gesynchroniseerd.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde map is niet leeg. De bestanden erin worden met Halvenor Drive gesynchroniseerd.</translation>
     </message>
     <message>
         <source>You cannot write to the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>U kunt niet schrijven naar de geselecteerde map.</translation>
     </message>
     <message>
         <source>Enter the address of your Halvenor server and your account details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het adres van uw Halvenor-server en uw accountgegevens in.</translation>
     </message>
     <message>
         <source>The new language takes effect after you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe taal wordt van kracht nadat u de toepassing opnieuw hebt gestart.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding maken...</translation>
     </message>
     <message>
         <source>The local disk is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lokale schijf is vol. De synchronisatie is onderbroken totdat er ruimte vrijkomt.</translation>
     </message>
     <message>
         <source>Do you want to merge the contents of the local folder with the folder on the server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de inhoud van de lokale map samenvoegen met de map op de server?</translation>
     </message>
     <message>
         <source>Changes on network drives might not be detected right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen op netwerkstations worden mogelijk niet direct gedetecteerd.</translation>
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 bestanden synchroniseren</translation>
     </message>
     <message>
         <source>Your storage quota on the server is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw opslagquotum op de server is opgebruikt.</translation>
     </message>
     <message>
         <source>Halvenor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor is al actief.</translation>
     </message>
     <message>
         <source>Halvenor Drive is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive is al actief.</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer een map</translation>
     </message>
     <message>
         <source>Choose a folder on this computer to sync with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een map op deze computer om met de server te synchroniseren.</translation>
     </message>
     <message>
         <source>shared an item with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft een item met u gedeeld.</translation>
     </message>
     <message>
         <source>The quota of the shared folder is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het quotum van de gedeelde map is opgebruikt.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this shared item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u dit gedeelde item wilt verwijderen?</translation>
     </message>
     <message>
         <source>Your files, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw bestanden, overal.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.\nDo you trust the new certificate?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SSL-certificaat van de server is gewijzigd.\nVertrouwt u het nieuwe certificaat?</translation>
     </message>
     <message>
         <source>The SSL certificate of the server is not trusted.\nDo you want to continue anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SSL-certificaat van de server wordt niet vertrouwd.\nWilt u toch doorgaan?</translation>
     </message>
     <message>
         <source>Starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten...</translation>
     </message>
     <message>
         <source>Sync and share files across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseer en deel bestanden op al uw apparaten.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Samenvatting</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding testen...</translation>
     </message>
     <message>
         <source>The user name could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gebruikersnaam kan niet worden geverifieerd.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontkoppelen...</translation>
     </message>
     <message>
         <source>Upgrading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Upgraden...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij Halvenor Drive</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Negeren</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installeren</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Repair</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellen</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel the installation of Halvenor Drive?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u de installatie van Halvenor Drive wilt annuleren?</translation>
     </message>
     <message>
         <source>Cancel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Installatie annuleren</translation>
     </message>
     <message>
         <source>Halvenor Drive Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Installatie van Halvenor Drive</translation>
     </message>
     <message>
         <source>I accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ik ga akkoord met de voorwaarden in de licentieovereenkomst</translation>
     </message>
     <message>
         <source>Please read the following license agreement carefully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lees de volgende licentieovereenkomst zorgvuldig door.</translation>
     </message>
     <message>
         <source>I do not accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ik ga niet akkoord met de voorwaarden in de licentieovereenkomst</translation>
     </message>
     <message>
         <source>End-User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Licentieovereenkomst voor eindgebruikers</translation>
     </message>
     <message>
         <source>Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Voltooien om de installatiewizard af te sluiten.</translation>
     </message>
     <message>
         <source>Launch Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive starten</translation>
     </message>
     <message>
         <source>Setup complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Installatie voltooid</translation>
     </message>
     <message>
         <source>Halvenor Drive has been installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive is geïnstalleerd.</translation>
     </message>
     <message>
         <source>Completed the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard van Halvenor Drive is voltooid</translation>
     </message>
     <message>
         <source>The Setup Wizard ended early because of an error. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard is voortijdig beëindigd vanwege een fout. Uw systeem is niet gewijzigd.</translation>
     </message>
     <message>
         <source>To install this program later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u dit programma later wilt installeren, voert u de installatiewizard opnieuw uit. Klik op Voltooien om de installatiewizard af te sluiten.</translation>
     </message>
     <message>
         <source>Setup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Installatie mislukt</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard van Halvenor Drive is voortijdig beëindigd</translation>
     </message>
     <message>
         <source>Close the applications and try to restart them.</source>
-        <translation type="unfinished"></translation>
+        <translation>De toepassingen sluiten en proberen ze opnieuw te starten.</translation>
     </message>
     <message>
         <source>Do not close the applications. A restart will be required.</source>
-        <translation type="unfinished"></translation>
+        <translation>De toepassingen niet sluiten. Opnieuw opstarten is vereist.</translation>
     </message>
     <message>
         <source>Some files that need to be updated are in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige bestanden die moeten worden bijgewerkt, zijn in gebruik.</translation>
     </message>
     <message>
         <source>Files in Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden in gebruik</translation>
     </message>
     <message>
         <source>The following applications are using files that this setup needs to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>De volgende toepassingen gebruiken bestanden die door deze installatie moeten worden bijgewerkt.</translation>
     </message>
     <message>
         <source>Close these applications and click Retry to continue, or click Exit to leave setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit deze toepassingen en klik op Opnieuw om door te gaan, of klik op Afsluiten om de installatie te verlaten.</translation>
     </message>
     <message>
         <source>Lets you change the way features are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiermee kunt u wijzigen hoe onderdelen worden geïnstalleerd.</translation>
     </message>
     <message>
         <source>Halvenor Drive has no separate features that can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive heeft geen afzonderlijke onderdelen die kunnen worden gewijzigd.</translation>
     </message>
     <message>
         <source>Change the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatie wijzigen</translation>
     </message>
     <message>
         <source>Select the operation you want to perform.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer de bewerking die u wilt uitvoeren.</translation>
     </message>
     <message>
         <source>Removes Halvenor Drive from your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijdert Halvenor Drive van uw computer.</translation>
     </message>
     <message>
         <source>Remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatie verwijderen</translation>
     </message>
     <message>
         <source>Repairs errors in the most recent installation by restoring missing and damaged files and shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstelt fouten in de meest recente installatie door ontbrekende en beschadigde bestanden en snelkoppelingen te herstellen.</translation>
     </message>
     <message>
         <source>Repair the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatie herstellen</translation>
     </message>
     <message>
         <source>Change, repair, or remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatie wijzigen, herstellen of verwijderen</translation>
     </message>
     <message>
         <source>The Setup Wizard lets you change the way Halvenor Drive is installed on your computer, or repair or remove it.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met de installatiewizard kunt u wijzigen hoe Halvenor Drive op uw computer is geïnstalleerd, of het programma herstellen of verwijderen.\nKlik op Volgende om door te gaan of op Annuleren om de installatiewizard af te sluiten.</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij het onderhoud van Halvenor Drive</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ogenblik geduld terwijl de installatiewizard Halvenor Drive installeert.</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Installing Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive installeren</translation>
     </message>
     <message>
         <source>This may take a few minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit kan enkele minuten duren.</translation>
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Installeren om de installatie te starten. Klik op Terug om uw installatie-instellingen te bekijken of te wijzigen. Klik op Annuleren om de wizard af te sluiten.</translation>
     </message>
     <message>
         <source>Ready to install Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om Halvenor Drive te installeren</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to begin the installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard is klaar om met de installatie te beginnen.</translation>
     </message>
     <message>
         <source>Click Remove to remove Halvenor Drive from your computer. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Verwijderen om Halvenor Drive van uw computer te verwijderen. Klik op Terug om uw installatie-instellingen te bekijken of te wijzigen. Klik op Annuleren om de wizard af te sluiten.</translation>
     </message>
     <message>
         <source>Ready to remove Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om Halvenor Drive te verwijderen</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to remove Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard is klaar om Halvenor Drive te verwijderen.</translation>
     </message>
     <message>
         <source>Click Repair to repair the installation of Halvenor Drive. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Herstellen om de installatie van Halvenor Drive te herstellen. Klik op Terug om uw installatie-instellingen te bekijken of te wijzigen. Klik op Annuleren om de wizard af te sluiten.</translation>
     </message>
     <message>
         <source>Ready to repair Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om Halvenor Drive te herstellen</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to repair Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard is klaar om Halvenor Drive te herstellen.</translation>
     </message>
     <message>
         <source>The Setup Wizard was interrupted. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard is onderbroken. Uw systeem is niet gewijzigd.</translation>
     </message>
     <message>
         <source>To install Halvenor Drive later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u Halvenor Drive later wilt installeren, voert u de installatiewizard opnieuw uit. Klik op Voltooien om de installatiewizard af te sluiten.</translation>
     </message>
     <message>
         <source>Setup interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Installatie onderbroken</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard van Halvenor Drive is onderbroken</translation>
     </message>
     <message>
         <source>The Setup Wizard will install Halvenor Drive on your computer.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>De installatiewizard installeert Halvenor Drive op uw computer.\nKlik op Volgende om door te gaan of op Annuleren om de installatiewizard af te sluiten.</translation>
     </message>
     <message>
         <source>Welcome to the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij de installatiewizard van Halvenor Drive</translation>
     </message>
     <message>
         <source>Network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Netwerkinstellingen</translation>
     </message>
     <message>
         <source>Next %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende %1 pagina&apos;s</translation>
     </message>
     <message>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee, bedankt</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen geldige map geselecteerd.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldingen</translation>
     </message>
     <message>
         <source>commented on</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft gereageerd op</translation>
     </message>
     <message>
         <source>mentioned you in</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft u vermeld in</translation>
     </message>
     <message>
         <source>requested access to</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft toegang aangevraagd tot</translation>
     </message>
     <message>
         <source>shared with you</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft met u gedeeld</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerkingen</translation>
     </message>
     <message>
         <source>Mentions</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermeldingen</translation>
     </message>
     <message>
         <source>Open in the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen in het webportaal</translation>
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedeeld</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatie</translation>
     </message>
     <message>
         <source>Access requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegangsaanvragen</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Activiteit</translation>
     </message>
     <message>
         <source>Some files could not be synced. Click here for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige bestanden kunnen niet worden gesynchroniseerd. Klik hier voor details.</translation>
     </message>
     <message>
         <source>Sync problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatieprobleem</translation>
     </message>
     <message>
         <source>%1 shared &quot;%2&quot; with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft &quot;%2&quot; met u gedeeld.</translation>
     </message>
     <message>
         <source>New shared item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw gedeeld item</translation>
     </message>
     <message>
         <source>On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatie op aanvraag</translation>
     </message>
     <message>
         <source>One-way download</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenrichtingsdownload</translation>
     </message>
     <message>
         <source>Only download changes from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen wijzigingen van de server downloaden</translation>
     </message>
     <message>
         <source>Only download changes from Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen wijzigingen van Halvenor Drive downloaden</translation>
     </message>
     <message>
         <source>One-way upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenrichtingsupload</translation>
     </message>
     <message>
         <source>Open containing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Bijbehorende map openen</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand openen</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Map openen</translation>
     </message>
     <message>
         <source>Open Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive openen</translation>
     </message>
     <message>
         <source>View sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatiestatus weergeven</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderbreken</translation>
     </message>
     <message>
         <source>Internal users</source>
-        <translation type="unfinished"></translation>
+        <translation>Interne gebruikers</translation>
     </message>
     <message>
         <source>Signed-in users can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangemelde gebruikers kunnen weergeven</translation>
     </message>
     <message>
         <source>Signed-in users can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangemelde gebruikers kunnen bewerken</translation>
     </message>
     <message>
         <source>Restricted</source>
-        <translation type="unfinished"></translation>
+        <translation>Beperkt</translation>
     </message>
     <message>
         <source>Only people you invite can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen personen die u uitnodigt, kunnen de link openen</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Openbaar</translation>
     </message>
     <message>
         <source>Anyone with the link can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Iedereen met de link kan weergeven</translation>
     </message>
     <message>
         <source>Anyone with the link can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Iedereen met de link kan bewerken</translation>
     </message>
     <message>
         <source>Can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan weergeven</translation>
     </message>
     <message>
         <source>Can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan bewerken</translation>
     </message>
     <message>
         <source>Previous %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige %1 pagina&apos;s</translation>
     </message>
     <message>
         <source>Halvenor is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor synchroniseert nu uw bestanden.</translation>
     </message>
     <message>
         <source>Halvenor Drive is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive synchroniseert nu uw bestanden.</translation>
     </message>
     <message>
         <source>Your files will be kept in sync between this computer and the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw bestanden worden gesynchroniseerd gehouden tussen deze computer en de server.</translation>
     </message>
     <message>
         <source>Learn more about Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer informatie over Halvenor</translation>
     </message>
     <message>
         <source>Learn more about Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer informatie over Halvenor Drive</translation>
     </message>
     <message>
         <source>All set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles is klaar!</translation>
     </message>
     <message>
         <source>Open my sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mijn synchronisatiemap openen</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen-lezen</translation>
     </message>
     <message>
         <source>You can only view the files in this folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>U kunt de bestanden in deze map alleen bekijken. Wijzigingen op deze computer worden niet geüpload.</translation>
     </message>
     <message>
         <source>You can only view the files in this Halvenor Drive folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>U kunt de bestanden in deze map van Halvenor Drive alleen bekijken. Wijzigingen op deze computer worden niet geüpload.</translation>
     </message>
     <message>
         <source>Recently changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent gewijzigd</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervatten</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>zaterdag</translation>
     </message>
     <message>
         <source>Apply to all subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassen op alle submappen</translation>
     </message>
     <message>
         <source>Selective Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectieve synchronisatie</translation>
     </message>
     <message>
         <source>Sync direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatierichting</translation>
     </message>
     <message>
         <source>Filter files</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden filteren</translation>
     </message>
     <message>
         <source>Choose folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen kiezen</translation>
     </message>
     <message>
         <source>Choose a sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een synchronisatiemodus</translation>
     </message>
     <message>
         <source>Folders that you deselect are removed from this computer but stay on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen die u deselecteert, worden van deze computer verwijderd maar blijven op de server staan.</translation>
     </message>
     <message>
         <source>Selective Sync...</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectieve synchronisatie...</translation>
     </message>
     <message>
         <source>Are you sure you want to remove this sync task?\nSynced files stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u deze synchronisatietaak wilt verwijderen?\nGesynchroniseerde bestanden blijven op deze computer staan.</translation>
     </message>
     <message>
         <source>Disabling this shared folder removes its files from this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u deze gedeelde map uitschakelt, worden de bestanden ervan van deze computer verwijderd.</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Delen ingeschakeld</translation>
     </message>
     <message>
         <source>Invite people</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen uitnodigen</translation>
     </message>
     <message>
         <source>Share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Deellink</translation>
     </message>
     <message>
         <source>Link permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkmachtiging</translation>
     </message>
     <message>
         <source>Users and groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikers en groepen</translation>
     </message>
     <message>
         <source>Do you want to sync the items that are shared with you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de items synchroniseren die met u zijn gedeeld?</translation>
     </message>
     <message>
         <source>Save and copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan en link kopiëren</translation>
     </message>
     <message>
         <source>Custom duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepaste duur</translation>
     </message>
     <message>
         <source>Expires on</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloopt op</translation>
     </message>
     <message>
         <source>Limit the number of accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal toegangen beperken</translation>
     </message>
     <message>
         <source>Available from</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbaar vanaf</translation>
     </message>
     <message>
         <source>Expires after %1 accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloopt na %1 toegangen</translation>
     </message>
     <message>
         <source>Link sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Delen via link</translation>
     </message>
     <message>
         <source>Restrict access</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegang beperken</translation>
     </message>
     <message>
         <source>Some files were not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige bestanden zijn niet gesynchroniseerd</translation>
     </message>
     <message>
         <source>Server disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverschijf vol</translation>
     </message>
     <message>
         <source>The Tavlo has changed</source>
-        <translation type="unfinished"></translation>
+        <translation>De Tavlo is gewijzigd</translation>
     </message>
     <message>
         <source>Client upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Client-upgrade vereist</translation>
     </message>
     <message>
         <source>Server upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Server-upgrade vereist</translation>
     </message>
     <message>
         <source>Local disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale schijf is vol</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderbroken</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegang geweigerd</translation>
     </message>
     <message>
         <source>Quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotum overschreden</translation>
     </message>
     <message>
         <source>Certificate verification failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificaatverificatie mislukt</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseren...</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Bijgewerkt</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>zondag</translation>
     </message>
     <message>
         <source>The sync direction of this folder does not match the setting on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>De synchronisatierichting van deze map komt niet overeen met de instelling op de server.</translation>
     </message>
     <message>
         <source>Sync temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijdelijke bestanden synchroniseren</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>donderdag</translation>
     </message>
     <message>
         <source>%1 days ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dagen geleden</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 uur geleden</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>Zojuist</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minuten geleden</translation>
     </message>
     <message>
         <source>New share</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw gedeeld item</translation>
     </message>
     <message>
         <source>Change the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>De synchronisatiemap wijzigen</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze computer</translation>
     </message>
     <message>
         <source>Sync overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatieoverzicht</translation>
     </message>
     <message>
         <source>Connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindingstype</translation>
     </message>
     <message>
         <source>Folder not empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Map is niet leeg</translation>
     </message>
     <message>
         <source>Read-only folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Map is alleen-lezen</translation>
     </message>
     <message>
         <source>Folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappad</translation>
     </message>
     <message>
         <source>Double-click the icon to open the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbelklik op het pictogram om de synchronisatiemap te openen</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactief</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveradres</translation>
     </message>
     <message>
         <source>Enter the IP address, host name or server ID of your server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het IP-adres, de hostnaam of de server-ID van uw server in.</translation>
     </message>
     <message>
         <source>Open Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor openen</translation>
     </message>
     <message>
         <source>Enable SSL encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL-versleuteling inschakelen</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Beveiligingswaarschuwing</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-by</translation>
     </message>
     <message>
         <source>Status information</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusinformatie</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Upgraden</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandaag</translation>
     </message>
     <message>
         <source>Indexing the folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Map indexeren...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>A new version is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een nieuwe versie beschikbaar. Klik om bij te werken.</translation>
     </message>
     <message>
         <source>Halvenor Drive is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive is beschikbaar. Klik om bij te werken.</translation>
     </message>
     <message>
         <source>Syncing now</source>
-        <translation type="unfinished"></translation>
+        <translation>Wordt nu gesynchroniseerd</translation>
     </message>
     <message>
         <source>Checking data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens controleren...</translation>
     </message>
     <message>
         <source>The Tavlo has been replaced. Please link it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De Tavlo is vervangen. Koppel deze opnieuw.</translation>
     </message>
     <message>
         <source>Download finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Download voltooid</translation>
     </message>
     <message>
         <source>Open sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatiemap openen</translation>
     </message>
     <message>
         <source>Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw verbinden</translation>
     </message>
     <message>
         <source>Connection information</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindingsgegevens</translation>
     </message>
     <message>
         <source>Synced on all your devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesynchroniseerd op al uw apparaten</translation>
     </message>
     <message>
         <source>%1 files are syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestanden worden gesynchroniseerd</translation>
     </message>
     <message>
         <source>Unstable connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Instabiele verbinding</translation>
     </message>
     <message>
         <source>Recently updated files</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent bijgewerkte bestanden</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bijwerken...</translation>
     </message>
     <message>
         <source>Upgrade now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu upgraden</translation>
     </message>
     <message>
         <source>Try syncing again</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatie opnieuw proberen</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>dinsdag</translation>
     </message>
     <message>
         <source>Open the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Het webportaal openen</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefeliciteerd!</translation>
     </message>
     <message>
         <source>You are ready to use Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>U bent klaar om Halvenor Drive te gebruiken.</translation>
     </message>
     <message>
         <source>Files that you put in your sync folder are kept up to date on all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden die u in uw synchronisatiemap plaatst, worden op al uw apparaten up-to-date gehouden.</translation>
     </message>
     <message>
         <source>Your sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw synchronisatiemap</translation>
     </message>
     <message>
         <source>Right-click a file to share it or to browse its earlier versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik met de rechtermuisknop op een bestand om het te delen of om eerdere versies ervan te bekijken.</translation>
     </message>
     <message>
         <source>Share and restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Delen en herstellen</translation>
     </message>
     <message>
         <source>The icon in the notification area shows the sync status at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het pictogram in het systeemvak toont in één oogopslag de synchronisatiestatus.</translation>
     </message>
     <message>
         <source>Click it to pause syncing, open the sync folder or change the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik erop om de synchronisatie te onderbreken, de synchronisatiemap te openen of de instellingen te wijzigen.</translation>
     </message>
     <message>
         <source>Sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatiestatus</translation>
     </message>
     <message>
         <source>Start the tour</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondleiding starten</translation>
     </message>
     <message>
         <source>Use Selective Sync to choose the folders that are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik Selectieve synchronisatie om te kiezen welke mappen op deze computer worden bewaard.</translation>
     </message>
     <message>
         <source>Folders that you leave out stay safely on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappen die u weglaat, blijven veilig op de server staan.</translation>
     </message>
     <message>
         <source>Choose what to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies wat u wilt synchroniseren</translation>
     </message>
     <message>
         <source>Two-way sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweerichtingssynchronisatie</translation>
     </message>
     <message>
         <source>Update the server package to use Selective Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werk het serverpakket bij om Selectieve synchronisatie te gebruiken.</translation>
     </message>
     <message>
         <source>The upgrade failed. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>De upgrade is mislukt. Probeer het later opnieuw.</translation>
     </message>
     <message>
         <source>Halvenor Drive could not be upgraded. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kan niet worden geüpgraded. Probeer het later opnieuw.</translation>
     </message>
     <message>
         <source>Use Fennick</source>
-        <translation type="unfinished"></translation>
+        <translation>Fennick gebruiken</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>woensdag</translation>
     </message>
     <message>
         <source>You do not have permission to access this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>U hebt geen toegang tot deze synchronisatiemap.</translation>
     </message>
     <message>
         <source>Sign-in failed. Please check your user name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmelden mislukt. Controleer uw gebruikersnaam en wachtwoord.</translation>
     </message>
     <message>
         <source>A newer client version is required. Do you want to upgrade now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een nieuwere clientversie vereist. Wilt u nu upgraden?</translation>
     </message>
     <message>
         <source>The client could not be upgraded.</source>
-        <translation type="unfinished"></translation>
+        <translation>De client kan niet worden geüpgraded.</translation>
     </message>
     <message>
         <source>Files that conflict with the server are backed up before syncing starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Van bestanden die conflicteren met de server, wordt een back-up gemaakt voordat de synchronisatie begint.</translation>
     </message>
     <message>
         <source>This folder overlaps with another sync task. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze map overlapt met een andere synchronisatietaak. Kies een andere map.</translation>
     </message>
     <message>
         <source>Enter the server address and your account to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het serveradres en uw accountgegevens in om verbinding te maken.</translation>
     </message>
     <message>
         <source>Create a Halvenor folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Een Halvenor-map maken</translation>
     </message>
     <message>
         <source>The local folder could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lokale map kan niet worden gemaakt.</translation>
     </message>
     <message>
         <source>Create an Oskavel Drive folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Een Oskavel Drive-map maken</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niet genoeg vrije ruimte op de schijf voor deze synchronisatiemap.</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this Halvenor Drive folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niet genoeg vrije ruimte op de schijf voor deze map van Halvenor Drive.</translation>
     </message>
     <message>
         <source>On-demand Sync could not be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisatie op aanvraag kan niet worden ingeschakeld.</translation>
     </message>
     <message>
         <source>Find Tavlo devices on your local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo-apparaten zoeken in uw lokale netwerk</translation>
     </message>
     <message>
         <source>This computer is now linked with your Halvenor server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze computer is nu gekoppeld aan uw Halvenor-server.</translation>
     </message>
     <message>
         <source>This computer is now linked with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze computer is nu gekoppeld aan Halvenor Drive.</translation>
     </message>
     <message>
         <source>The selected sync folder is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde synchronisatiemap is ongeldig.</translation>
     </message>
     <message>
         <source>The sync folder cannot be checked because of a network error.</source>
-        <translation type="unfinished"></translation>
+        <translation>De synchronisatiemap kan niet worden gecontroleerd vanwege een netwerkfout.</translation>
     </message>
     <message>
         <source>Choose a folder on the server and a folder on this computer to keep in sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een map op de server en een map op deze computer die gesynchroniseerd moeten blijven.</translation>
     </message>
     <message>
         <source>New sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe synchronisatietaak</translation>
     </message>
     <message>
         <source>Your quota on the server is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw quotum op de server is vol.</translation>
     </message>
     <message>
         <source>The sync folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>De synchronisatiemap is alleen-lezen.</translation>
     </message>
     <message>
         <source>Set the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>De synchronisatiemap instellen</translation>
     </message>
     <message>
         <source>Choose where your synced files are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies waar uw gesynchroniseerde bestanden op deze computer worden bewaard.</translation>
     </message>
     <message>
         <source>Sync folder location</source>
-        <translation type="unfinished"></translation>
+        <translation>Locatie van synchronisatiemap</translation>
     </message>
     <message>
         <source>Choose the folders and sync rules yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies zelf de mappen en synchronisatieregels.</translation>
     </message>
     <message>
         <source>Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Geavanceerde configuratie</translation>
     </message>
     <message>
         <source>How do you want to set up syncing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe wilt u de synchronisatie instellen?</translation>
     </message>
     <message>
         <source>Setup mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratiemodus</translation>
     </message>
     <message>
         <source>Sync your home folder with the recommended settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseer uw thuismap met de aanbevolen instellingen.</translation>
     </message>
     <message>
         <source>Quick Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelle configuratie</translation>
     </message>
     <message>
         <source>This folder is already synced by another task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze map wordt al door een andere taak gesynchroniseerd.</translation>
     </message>
     <message>
         <source>Syncing the same folder twice can cause conflicts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u dezelfde map twee keer synchroniseert, kunnen er conflicten ontstaan.</translation>
     </message>
     <message>
         <source>Please choose a different folder or remove the existing task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een andere map of verwijder de bestaande taak.</translation>
     </message>
     <message>
         <source>Duplicate sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbele synchronisatietaak</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er bestaat al een gedeelde map met deze naam.</translation>
     </message>
     <message>
         <source>The shared folder of this sync task no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gedeelde map van deze synchronisatietaak bestaat niet meer.</translation>
     </message>
     <message>
         <source>Sync the items that others have shared with you to this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseer de items die anderen met u hebben gedeeld naar deze computer.</translation>
     </message>
     <message>
         <source>Maybe later</source>
-        <translation type="unfinished"></translation>
+        <translation>Misschien later</translation>
     </message>
     <message>
         <source>Enable now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu inschakelen</translation>
     </message>
     <message>
         <source>Files that are shared with you can be synced too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden die met u zijn gedeeld, kunnen ook worden gesynchroniseerd.</translation>
     </message>
     <message>
         <source>Sync items shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Items synchroniseren die met mij zijn gedeeld</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed. Please confirm it before this folder is synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SSL-certificaat van de server is gewijzigd. Bevestig het voordat deze map wordt gesynchroniseerd.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified, so this folder cannot be synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SSL-certificaat van de server kan niet worden geverifieerd. Daarom kan deze map niet worden gesynchroniseerd.</translation>
     </message>
     <message>
         <source>Sync with another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseren met een andere server</translation>
     </message>
     <message>
         <source>Add a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Een synchronisatietaak toevoegen</translation>
     </message>
     <message>
         <source>A system error occurred while checking the sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een systeemfout opgetreden bij het controleren van de synchronisatiemap.</translation>
     </message>
     <message>
         <source>This folder was synced by a different user account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze map is gesynchroniseerd door een ander gebruikersaccount.</translation>
     </message>
     <message>
         <source>Your account has been disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw account is uitgeschakeld.</translation>
     </message>
     <message>
         <source>Halvenor keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor houdt uw bestanden gesynchroniseerd tussen deze computer en uw server.\nLaten we uw eerste synchronisatietaak instellen.</translation>
     </message>
     <message>
         <source>Halvenor Drive keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive houdt uw bestanden gesynchroniseerd tussen deze computer en uw server.\nLaten we uw eerste synchronisatietaak instellen.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hulp nodig? Ga naar het Helpcentrum van Halvenor.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Drive Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hulp nodig? Ga naar het Helpcentrum van Halvenor Drive.</translation>
     </message>
     <message>
         <source>Please wait while the wizard loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ogenblik geduld terwijl de wizard wordt geladen...</translation>
     </message>
     <message>
         <source>Please wait while Halvenor Drive loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ogenblik geduld terwijl Halvenor Drive wordt geladen...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij Halvenor</translation>
     </message>
 </context>
 </TS>
