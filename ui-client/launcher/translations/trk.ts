@@ -5,143 +5,143 @@
     <name>global</name>
     <message>
         <source>This version of Halvenor is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Halvenor sürümü zaten kurulu. Yeniden kurmak istiyor musunuz?</translation>
     </message>
     <message>
         <source>A newer version of Halvenor is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daha yeni bir Halvenor sürümü zaten kurulu. Kurulum şimdi kapanacak.</translation>
     </message>
     <message>
         <source>Installing for all users requires administrator rights.\nDo you want to install Halvenor for the current user only?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm kullanıcılar için kurulum yapmak yönetici hakları gerektirir.\nHalvenor yalnızca geçerli kullanıcı için kurulsun mu?</translation>
     </message>
     <message>
         <source>This version of Oskavel Drive is already installed. Do you want to install it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Oskavel Drive sürümü zaten kurulu. Yeniden kurmak istiyor musunuz?</translation>
     </message>
     <message>
         <source>A newer version of Oskavel Drive is already installed. Setup will now exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daha yeni bir Oskavel Drive sürümü zaten kurulu. Kurulum şimdi kapanacak.</translation>
     </message>
     <message>
         <source>Add file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya adı ekle</translation>
     </message>
     <message>
         <source>Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasör ekle</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Takvim</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki ay</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki ay</translation>
     </message>
     <message>
         <source>Change sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünü değiştir</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgi</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Dil</translation>
     </message>
     <message>
         <source>Local computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel bilgisayar</translation>
     </message>
     <message>
         <source>Remote server</source>
-        <translation type="unfinished"></translation>
+        <translation>Uzak sunucu</translation>
     </message>
     <message>
         <source>Sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörü</translation>
     </message>
     <message>
         <source>Log category</source>
-        <translation type="unfinished"></translation>
+        <translation>Günlük kategorisi</translation>
     </message>
     <message>
         <source>Filter log entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Günlük kayıtlarını filtrele</translation>
     </message>
     <message>
         <source>Refresh log</source>
-        <translation type="unfinished"></translation>
+        <translation>Günlüğü yenile</translation>
     </message>
     <message>
         <source>Sync task details</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme görevi ayrıntıları</translation>
     </message>
     <message>
         <source>Local destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel hedef</translation>
     </message>
     <message>
         <source>Remote destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Uzak hedef</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>Close tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Öğreticiyi kapat</translation>
     </message>
     <message>
         <source>Halvenor tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor öğreticisi</translation>
     </message>
     <message>
         <source>Halvenor Drive tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive öğreticisi</translation>
     </message>
     <message>
         <source>Stop download</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirmeyi durdur</translation>
     </message>
     <message>
         <source>Delete downloaded version</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirilen sürümü sil</translation>
     </message>
     <message>
         <source>Download an earlier version</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki bir sürümü indir</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıyı kes</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekle</translation>
     </message>
     <message>
         <source>Choose the shared folders on your Halvenor server that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor sunucunuzda bu bilgisayarla eşitlemek istediğiniz paylaşılan klasörleri seçin.</translation>
     </message>
     <message>
         <source>Choose the team folders in Halvenor Drive that you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive içindeki, bu bilgisayarla eşitlemek istediğiniz ekip klasörlerini seçin.</translation>
     </message>
     <message>
         <source>Advanced setup wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelişmiş yapılandırma sihirbazı</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelişmiş ayarlar</translation>
     </message>
     <message>
         <source>Halvenor Drive</source>
@@ -149,279 +149,279 @@
     </message>
     <message>
         <source>Automatic setup failed. Please set up the connection manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otomatik yapılandırma başarısız oldu. Lütfen bağlantıyı el ile yapılandırın.</translation>
     </message>
     <message>
         <source>Finishing automatic setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otomatik yapılandırma tamamlanıyor...</translation>
     </message>
     <message>
         <source>The setup key has been applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yapılandırma anahtarı uygulandı.</translation>
     </message>
     <message>
         <source>Filter settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre ayarları</translation>
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu kurallarla eşleşen dosya ve klasörler eşitlenmez.</translation>
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya adları</translation>
     </message>
     <message>
         <source>Files with these names are not synced. Wildcards such as *.tmp are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu adlara sahip dosyalar eşitlenmez. *.tmp gibi joker karakterler kullanılabilir.</translation>
     </message>
     <message>
         <source>Blocked files</source>
-        <translation type="unfinished"></translation>
+        <translation>Engellenen dosyalar</translation>
     </message>
     <message>
         <source>Do not sync files whose names begin with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Adı nokta ile başlayan dosyalar eşitlenmesin</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Değiştir</translation>
     </message>
     <message>
         <source>Choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>Başkasını seç</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Devam</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitti</translation>
     </message>
     <message>
         <source>Edit connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıyı düzenle</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Daha sonra</translation>
     </message>
     <message>
         <source>Manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Yönet</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Birleştir</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>İleri</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamam</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Yapılandır</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sil</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Yine de devam et</translation>
     </message>
     <message>
         <source>Start now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi başlat</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgisayar adı</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Oluşturulma</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Eylem</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya adı</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Boyut</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Durum</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Kimlik</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaman</translation>
     </message>
     <message>
         <source>This field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu alan zorunludur.</translation>
     </message>
     <message>
         <source>Some fields are not valid. Please check them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bazı alanlar geçersiz. Lütfen kontrol edip yeniden deneyin.</translation>
     </message>
     <message>
         <source>Enter no more than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>En fazla %1 karakter girin.</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Veri yok</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaş</translation>
     </message>
     <message>
         <source>Keep both versions and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Her iki sürümü de sakla ve bu bilgisayardaki kopyayı yeniden adlandır</translation>
     </message>
     <message>
         <source>Keep both versions in Halvenor Drive and rename the copy from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Her iki sürümü de Halvenor Drive içinde sakla ve bu bilgisayardaki kopyayı yeniden adlandır</translation>
     </message>
     <message>
         <source>Keep the version that was modified last</source>
-        <translation type="unfinished"></translation>
+        <translation>En son değiştirilen sürümü sakla</translation>
     </message>
     <message>
         <source>When a file has been changed both on the server and on this computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir dosya hem sunucuda hem de bu bilgisayarda değiştirildiğinde:</translation>
     </message>
     <message>
         <source>Always keep the server version</source>
-        <translation type="unfinished"></translation>
+        <translation>Her zaman sunucudaki sürümü sakla</translation>
     </message>
     <message>
         <source>Rename the local file and keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel dosyayı yeniden adlandır ve ikisini de sakla</translation>
     </message>
     <message>
         <source>Direct connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Doğrudan bağlantı</translation>
     </message>
     <message>
         <source>Relay connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarmalı bağlantı</translation>
     </message>
     <message>
         <source>Local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel ağ</translation>
     </message>
     <message>
         <source>Detecting the connection type...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı türü algılanıyor...</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>İnternet</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kimlik doğrulayıcı uygulamanızdaki doğrulama kodunu girin:</translation>
     </message>
     <message>
         <source>Stop syncing this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasörün eşitlenmesini durdur</translation>
     </message>
     <message>
         <source>Stop syncing these folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasörlerin eşitlenmesini durdur</translation>
     </message>
     <message>
         <source>No options available</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanılabilir seçenek yok</translation>
     </message>
     <message>
         <source>Sync this folder again</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasörü yeniden eşitle</translation>
     </message>
     <message>
         <source>Sync these folders again</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasörleri yeniden eşitle</translation>
     </message>
     <message>
         <source>Send to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Şuraya gönder: %1</translation>
     </message>
     <message>
         <source>Copy share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşım bağlantısını kopyala</translation>
     </message>
     <message>
         <source>Browse earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki sürümlere göz at</translation>
     </message>
     <message>
         <source>Choose what you want to sync with this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarla neyi eşitlemek istediğinizi seçin.</translation>
     </message>
     <message>
         <source>My files and team folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyalarım ve ekip klasörleri</translation>
     </message>
     <message>
         <source>Sync your own files and the team folders that you can access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kendi dosyalarınızı ve erişebildiğiniz ekip klasörlerini eşitleyin.</translation>
     </message>
     <message>
         <source>Shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Benimle paylaşılanlar</translation>
     </message>
     <message>
         <source>Sync the files and folders that other people have shared with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Başkalarının sizinle paylaştığı dosya ve klasörleri eşitleyin.</translation>
     </message>
     <message>
         <source>Create a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme görevi oluştur</translation>
     </message>
     <message>
         <source>This file cannot be downloaded right now. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu dosya şu anda indirilemiyor. Lütfen daha sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>The versions of this file cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu dosyanın sürümleri listelenemiyor.</translation>
     </message>
     <message>
         <source>A share link cannot be created for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu öğe için paylaşım bağlantısı oluşturulamıyor.</translation>
     </message>
     <message>
         <source>Halvenor Drive is ready.</source>
@@ -433,1975 +433,1975 @@
     </message>
     <message>
         <source>This connection is inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bağlantı etkin değil.</translation>
     </message>
     <message>
         <source>Show black-and-white icons in the menu bar and notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü çubuğunda ve bildirim alanında siyah beyaz simgeler göster</translation>
     </message>
     <message>
         <source>Show the sync folder in the sidebar of the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünü dosya yöneticisinin kenar çubuğunda göster</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Görünüm</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyalar bu bilgisayardan silindiğinde sunucuda tut</translation>
     </message>
     <message>
         <source>Don&apos;t show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu iletiyi bir daha gösterme</translation>
     </message>
     <message>
         <source>Download only</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca indirme</translation>
     </message>
     <message>
         <source>Tavlo overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo genel bakış</translation>
     </message>
     <message>
         <source>Tavlo cannot reach the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo sunucuya ulaşamıyor.</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Düzenle</translation>
     </message>
     <message>
         <source>There are no shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan klasör yok.</translation>
     </message>
     <message>
         <source>Enable On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>İsteğe Bağlı Eşitleme özelliğini etkinleştir</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adı veya parola yanlış.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum açılamadı</translation>
     </message>
     <message>
         <source>The relay service cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarma hizmetine ulaşılamıyor.</translation>
     </message>
     <message>
         <source>The server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu kimliği geçersiz veya mevcut değil.</translation>
     </message>
     <message>
         <source>The Halvenor Drive server ID is not valid or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive sunucu kimliği geçersiz veya mevcut değil.</translation>
     </message>
     <message>
         <source>The relay service is temporarily unavailable. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarma hizmeti geçici olarak kullanılamıyor. Lütfen daha sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>An unknown error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilinmeyen bir hata oluştu.</translation>
     </message>
     <message>
         <source>A file conflict occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir dosya çakışması oluştu.</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel veritabanı bozuk.</translation>
     </message>
     <message>
         <source>The file or folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya veya klasör mevcut değil.</translation>
     </message>
     <message>
         <source>The connection to the server was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuyla bağlantı kesildi.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Tavlo farklı bir sunucuya bağlı.</translation>
     </message>
     <message>
         <source>This Tavlo is linked to a different Halvenor Drive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Tavlo farklı bir Halvenor Drive sunucusuna bağlı.</translation>
     </message>
     <message>
         <source>Pelmora cannot create a share link for this item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora bu öğe için paylaşım bağlantısı oluşturamıyor.</translation>
     </message>
     <message>
         <source>Pelmora is disabled on the server. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora sunucuda devre dışı. Lütfen yöneticinize başvurun.</translation>
     </message>
     <message>
         <source>Pelmora is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelmora devre dışı</translation>
     </message>
     <message>
         <source>Server storage is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu depolama alanı dolu</translation>
     </message>
     <message>
         <source>The link to this file cannot be retrieved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu dosyanın bağlantısı alınamıyor.</translation>
     </message>
     <message>
         <source>Initialization failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlatma başarısız oldu.</translation>
     </message>
     <message>
         <source>Invalid parameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz parametre.</translation>
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ile 65535 arasında bir bağlantı noktası numarası girin.</translation>
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>IP adresiniz sunucu tarafından engellendi.</translation>
     </message>
     <message>
         <source>This computer is already linked to this Tavlo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayar zaten bu Tavlo&apos;ya bağlı.</translation>
     </message>
     <message>
         <source>The local sync folder is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel eşitleme klasörü bulunamıyor.</translation>
     </message>
     <message>
         <source>Too many failed sign-in attempts. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Çok fazla başarısız oturum açma denemesi. Lütfen daha sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>A network error occurred. Please check your connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir ağ hatası oluştu. Lütfen bağlantınızı kontrol edin.</translation>
     </message>
     <message>
         <source>No connection is available for this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu dosya için kullanılabilir bağlantı yok.</translation>
     </message>
     <message>
         <source>Your administrator requires 2-step verification. Please turn it on in the web portal first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yöneticiniz iki adımlı doğrulamayı zorunlu kılıyor. Lütfen önce web portalında bu özelliği açın.</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doğrulama kodu yanlış.</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doğrulama kodu gerekli.</translation>
     </message>
     <message>
         <source>Permission denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>İzin reddedildi.</translation>
     </message>
     <message>
         <source>The server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu uyumsuz bir protokol sürümü kullanıyor.</translation>
     </message>
     <message>
         <source>Halvenor Drive on the server uses an incompatible protocol version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucudaki Halvenor Drive uyumsuz bir protokol sürümü kullanıyor.</translation>
     </message>
     <message>
         <source>Enter the address and port of the proxy server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy sunucusunun adresini ve bağlantı noktasını girin.</translation>
     </message>
     <message>
         <source>Your password has expired. Please change it in the web portal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parolanızın süresi doldu. Lütfen web portalında değiştirin.</translation>
     </message>
     <message>
         <source>Fennick does not allow this file to be shared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fennick bu dosyanın paylaşılmasına izin vermiyor.</translation>
     </message>
     <message>
         <source>The remote folder is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uzak klasör bağlanmamış.</translation>
     </message>
     <message>
         <source>The shared folder cannot be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan klasör etkinleştirilemiyor.</translation>
     </message>
     <message>
         <source>The shared folder conflicts with an existing sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan klasör mevcut bir eşitleme klasörüyle çakışıyor.</translation>
     </message>
     <message>
         <source>You have reached the maximum number of shared folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan klasör sayısı üst sınırına ulaştınız.</translation>
     </message>
     <message>
         <source>Invalid mount point</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz bağlama noktası</translation>
     </message>
     <message>
         <source>Shared folder not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan klasör bulunamadı</translation>
     </message>
     <message>
         <source>The shared folder is not mounted on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan klasör sunucuda bağlanmamış.</translation>
     </message>
     <message>
         <source>No permission</source>
-        <translation type="unfinished"></translation>
+        <translation>İzin yok</translation>
     </message>
     <message>
         <source>The shared item cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan öğe silinemiyor.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Hata</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası değişti.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası doğrulanamıyor.</translation>
     </message>
     <message>
         <source>The sync folder is on a volume that is not mounted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörü bağlanmamış bir birimde bulunuyor.</translation>
     </message>
     <message>
         <source>The relay tunnel is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktarma tüneli sunucuda devre dışı.</translation>
     </message>
     <message>
         <source>The user home service is disabled on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı ana klasörü hizmeti sunucuda devre dışı.</translation>
     </message>
     <message>
         <source>User information is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı bilgileri kullanılamıyor.</translation>
     </message>
     <message>
         <source>Enter a user name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir kullanıcı adı girin.</translation>
     </message>
     <message>
         <source>You are not allowed to use Halvenor Drive. Please contact your administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kullanma izniniz yok. Lütfen yöneticinize başvurun.</translation>
     </message>
     <message>
         <source>This client version is no longer supported. Please upgrade the client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu istemci sürümü artık desteklenmiyor. Lütfen istemciyi yükseltin.</translation>
     </message>
     <message>
         <source>This version of Halvenor Drive is no longer supported. Please upgrade Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Halvenor Drive sürümü artık desteklenmiyor. Lütfen Halvenor Drive uygulamasını yükseltin.</translation>
     </message>
     <message>
         <source>The server version is too old. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu sürümü çok eski. Lütfen sunucu paketini yükseltin.</translation>
     </message>
     <message>
         <source>The server version is too old for Halvenor Drive. Please upgrade the server package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu sürümü Halvenor Drive için çok eski. Lütfen sunucu paketini yükseltin.</translation>
     </message>
     <message>
         <source>Incompatible version</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyumsuz sürüm</translation>
     </message>
     <message>
         <source>No earlier version of this file is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu dosyanın önceki bir sürümü yok.</translation>
     </message>
     <message>
         <source>Blocked file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Engellenen dosya adları</translation>
     </message>
     <message>
         <source>File extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya uzantıları</translation>
     </message>
     <message>
         <source>Maximum file size</source>
-        <translation type="unfinished"></translation>
+        <translation>En büyük dosya boyutu</translation>
     </message>
     <message>
         <source>Do not sync files larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB üzerindeki dosyalar eşitlenmesin</translation>
     </message>
     <message>
         <source>File filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya filtresi</translation>
     </message>
     <message>
         <source>%1 files updated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosya güncellendi</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>First page</source>
-        <translation type="unfinished"></translation>
+        <translation>İlk sayfa</translation>
     </message>
     <message>
         <source>Folder name</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasör adı</translation>
     </message>
     <message>
         <source>Folder filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasör filtresi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuma</translation>
     </message>
     <message>
         <source>Show the tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>Öğreticiyi yeniden göster</translation>
     </message>
     <message>
         <source>Show the Halvenor Drive tutorial again</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive öğreticisini yeniden göster</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Anladım</translation>
     </message>
     <message>
         <source>All events</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm olaylar</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Özel</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarih</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarih aralığı</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirme</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya</translation>
     </message>
     <message>
         <source>File type</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya türü</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasör</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlangıç</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 öğe</translation>
     </message>
     <message>
         <source>Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Anahtar sözcük</translation>
     </message>
     <message>
         <source>Last month</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçen ay</translation>
     </message>
     <message>
         <source>Last week</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçen hafta</translation>
     </message>
     <message>
         <source>Renamed on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarda yeniden adlandırıldı</translation>
     </message>
     <message>
         <source>No history yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Henüz geçmiş yok</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçmiş</translation>
     </message>
     <message>
         <source>Renamed on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuda yeniden adlandırıldı</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden adlandır</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sıfırla</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ara</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitiş</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tür</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Karşıya yükleme</translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dün</translation>
     </message>
     <message>
         <source>The folder already contains files. They will be merged with the files on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasörde zaten dosyalar var. Bu dosyalar sunucudaki dosyalarla birleştirilecek.</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>İndiriliyor</translation>
     </message>
     <message>
         <source>File is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya kilitli</translation>
     </message>
     <message>
         <source>Preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hazırlanıyor...</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Karşıya yükleniyor</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem varsayılanı</translation>
     </message>
     <message>
         <source>Last page</source>
-        <translation type="unfinished"></translation>
+        <translation>Son sayfa</translation>
     </message>
     <message>
         <source>Connect to another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka bir sunucuya bağlan</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yükleniyor...</translation>
     </message>
     <message>
         <source>Searching the local network for Tavlo devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel ağda Tavlo cihazları aranıyor...</translation>
     </message>
     <message>
         <source>Download history</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirme geçmişi</translation>
     </message>
     <message>
         <source>Sync tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme görevleri</translation>
     </message>
     <message>
         <source>Show sync options in the context menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlam menüsünde eşitleme seçeneklerini göster</translation>
     </message>
     <message>
         <source>Show desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Masaüstü bildirimlerini göster</translation>
     </message>
     <message>
         <source>Show sync status icons on files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya ve klasörlerde eşitleme durumu simgelerini göster</translation>
     </message>
     <message>
         <source>Encrypt data transfers with SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>Veri aktarımlarını SSL ile şifrele</translation>
     </message>
     <message>
         <source>Start Halvenor when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum açtığımda Halvenor&apos;u başlat</translation>
     </message>
     <message>
         <source>Start Halvenor Drive when I sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum açtığımda Halvenor Drive&apos;ı başlat</translation>
     </message>
     <message>
         <source>Merge mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Birleştirme modu</translation>
     </message>
     <message>
         <source>Show icons on items that are not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitlenmeyen öğelerde simge göster</translation>
     </message>
     <message>
         <source>Sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme modu</translation>
     </message>
     <message>
         <source>Synchronization mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme modu</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Genel</translation>
     </message>
     <message>
         <source>Use black-and-white icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Siyah beyaz simgeler kullan</translation>
     </message>
     <message>
         <source>The proxy server requires a user name and password</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy sunucusu kullanıcı adı ve parola gerektiriyor</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>El ile proxy yapılandırması</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy yok</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem proxy ayarlarını kullan</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adı</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı noktası</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy ayarları</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar uygulanıyor...</translation>
     </message>
     <message>
         <source>No settings were changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir ayar değiştirilmedi.</translation>
     </message>
     <message>
         <source>Your changes have not been saved. Do you want to save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Değişiklikleriniz kaydedilmedi. Şimdi kaydetmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasörü değiştir</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştir</translation>
     </message>
     <message>
         <source>Local sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel eşitleme klasörü</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ad</translation>
     </message>
     <message>
         <source>Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşım</translation>
     </message>
     <message>
         <source>Shared folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan klasörler</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Görevler</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygula</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pazartesi</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Nisan</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Ağustos</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Aralık</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Şubat</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocak</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Temmuz</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Haziran</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Mart</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayıs</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasım</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekim</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Eylül</translation>
     </message>
     <message>
         <source>More tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer öğreticiler</translation>
     </message>
     <message>
         <source>About Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive hakkında</translation>
     </message>
     <message>
         <source>Watching for file changes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosya değişiklikleri izleniyor...</translation>
     </message>
     <message>
         <source>Checking your credentials...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kimlik bilgileriniz denetleniyor...</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer?\nFiles that have already been synced stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarın bağlantısını kesmek istediğinizden emin misiniz?\nDaha önce eşitlenmiş dosyalar bu bilgisayarda kalır.</translation>
     </message>
     <message>
         <source>Connected successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı başarılı.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Devre dışı</translation>
     </message>
     <message>
         <source>The server&apos;s storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun depolama alanı dolu. Yer açılana kadar eşitleme duraklatıldı.</translation>
     </message>
     <message>
         <source>The Halvenor Drive storage is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive depolama alanı dolu. Yer açılana kadar eşitleme duraklatıldı.</translation>
     </message>
     <message>
         <source>The download was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirme durduruldu.</translation>
     </message>
     <message>
         <source>The download is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirme tamamlandı.</translation>
     </message>
     <message>
         <source>Downloading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 indiriliyor...</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirme başarısız oldu.</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkin</translation>
     </message>
     <message>
         <source>Something went wrong. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir sorun oluştu. Lütfen yeniden deneyin.</translation>
     </message>
     <message>
         <source>Halvenor Drive ran into a problem. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive bir sorunla karşılaştı. Lütfen yeniden deneyin.</translation>
     </message>
     <message>
         <source>Setup is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yapılandırma tamamlandı.</translation>
     </message>
     <message>
         <source>You can change these settings at any time from the Halvenor Drive icon in the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu ayarları istediğiniz zaman bildirim alanındaki Halvenor Drive simgesinden değiştirebilirsiniz.</translation>
     </message>
     <message>
         <source>The selected folder is a mount point. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilen klasör bir bağlama noktası. Lütfen başka bir klasör seçin.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilen klasör boş değil. İçindeki dosyalar sunucuyla eşitlenecek.</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Its files will be synced with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilen klasör boş değil. İçindeki dosyalar Halvenor Drive ile eşitlenecek.</translation>
     </message>
     <message>
         <source>You cannot write to the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilen klasöre yazamazsınız.</translation>
     </message>
     <message>
         <source>Enter the address of your Halvenor server and your account details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor sunucunuzun adresini ve hesap bilgilerinizi girin.</translation>
     </message>
     <message>
         <source>The new language takes effect after you restart the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni dil, uygulamayı yeniden başlattıktan sonra geçerli olur.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlanılıyor...</translation>
     </message>
     <message>
         <source>The local disk is full. Syncing is paused until space is freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel disk dolu. Yer açılana kadar eşitleme duraklatıldı.</translation>
     </message>
     <message>
         <source>Do you want to merge the contents of the local folder with the folder on the server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel klasörün içeriğini sunucudaki klasörle birleştirmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Changes on network drives might not be detected right away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ağ sürücülerindeki değişiklikler hemen algılanmayabilir.</translation>
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 dosya eşitleniyor</translation>
     </message>
     <message>
         <source>Your storage quota on the server is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucudaki depolama kotanız doldu.</translation>
     </message>
     <message>
         <source>Halvenor is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor zaten çalışıyor.</translation>
     </message>
     <message>
         <source>Halvenor Drive is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive zaten çalışıyor.</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir klasör seçin</translation>
     </message>
     <message>
         <source>Choose a folder on this computer to sync with the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarda sunucuyla eşitlenecek bir klasör seçin.</translation>
     </message>
     <message>
         <source>shared an item with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>sizinle bir öğe paylaştı.</translation>
     </message>
     <message>
         <source>The quota of the shared folder is used up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan klasörün kotası doldu.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this shared item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu paylaşılan öğeyi silmek istediğinizden emin misiniz?</translation>
     </message>
     <message>
         <source>Your files, everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyalarınız her yerde.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed.\nDo you trust the new certificate?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası değişti.\nYeni sertifikaya güveniyor musunuz?</translation>
     </message>
     <message>
         <source>The SSL certificate of the server is not trusted.\nDo you want to continue anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası güvenilir değil.\nYine de devam etmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlatılıyor...</translation>
     </message>
     <message>
         <source>Sync and share files across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyalarınızı tüm cihazlarınızda eşitleyin ve paylaşın.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Özet</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı test ediliyor...</translation>
     </message>
     <message>
         <source>The user name could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı adı doğrulanamadı.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı kesiliyor...</translation>
     </message>
     <message>
         <source>Upgrading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yükseltiliyor...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive&apos;a hoş geldiniz</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Çıkış</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Yoksay</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Kur</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Hayır</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Yazdır</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaldır</translation>
     </message>
     <message>
         <source>Repair</source>
-        <translation type="unfinished"></translation>
+        <translation>Onar</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden dene</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Evet</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel the installation of Halvenor Drive?</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kurulumunu iptal etmek istediğinizden emin misiniz?</translation>
     </message>
     <message>
         <source>Cancel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulumu iptal et</translation>
     </message>
     <message>
         <source>Halvenor Drive Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive Kurulumu</translation>
     </message>
     <message>
         <source>I accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisans Sözleşmesi&apos;ndeki koşulları kabul ediyorum</translation>
     </message>
     <message>
         <source>Please read the following license agreement carefully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen aşağıdaki lisans sözleşmesini dikkatle okuyun.</translation>
     </message>
     <message>
         <source>I do not accept the terms in the License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisans Sözleşmesi&apos;ndeki koşulları kabul etmiyorum</translation>
     </message>
     <message>
         <source>End-User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Son Kullanıcı Lisans Sözleşmesi</translation>
     </message>
     <message>
         <source>Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı&apos;ndan çıkmak için Son düğmesine tıklayın.</translation>
     </message>
     <message>
         <source>Launch Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive&apos;ı başlat</translation>
     </message>
     <message>
         <source>Setup complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum tamamlandı</translation>
     </message>
     <message>
         <source>Halvenor Drive has been installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kuruldu.</translation>
     </message>
     <message>
         <source>Completed the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive Kurulum Sihirbazı tamamlandı</translation>
     </message>
     <message>
         <source>The Setup Wizard ended early because of an error. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı bir hata nedeniyle erken sona erdi. Sisteminizde değişiklik yapılmadı.</translation>
     </message>
     <message>
         <source>To install this program later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu programı daha sonra kurmak için Kurulum Sihirbazı&apos;nı yeniden çalıştırın. Kurulum Sihirbazı&apos;ndan çıkmak için Son düğmesine tıklayın.</translation>
     </message>
     <message>
         <source>Setup failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum başarısız oldu</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive Kurulum Sihirbazı erken sona erdi</translation>
     </message>
     <message>
         <source>Close the applications and try to restart them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulamaları kapatın ve yeniden başlatmayı deneyin.</translation>
     </message>
     <message>
         <source>Do not close the applications. A restart will be required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulamaları kapatmayın. Yeniden başlatma gerekecek.</translation>
     </message>
     <message>
         <source>Some files that need to be updated are in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Güncellenmesi gereken bazı dosyalar kullanımda.</translation>
     </message>
     <message>
         <source>Files in Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanımdaki Dosyalar</translation>
     </message>
     <message>
         <source>The following applications are using files that this setup needs to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aşağıdaki uygulamalar, bu kurulumun güncellemesi gereken dosyaları kullanıyor.</translation>
     </message>
     <message>
         <source>Close these applications and click Retry to continue, or click Exit to leave setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu uygulamaları kapatın ve devam etmek için Yeniden dene&apos;ye, kurulumdan çıkmak için Çıkış&apos;a tıklayın.</translation>
     </message>
     <message>
         <source>Lets you change the way features are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Özelliklerin nasıl kurulacağını değiştirmenizi sağlar.</translation>
     </message>
     <message>
         <source>Halvenor Drive has no separate features that can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive&apos;ın değiştirilebilecek ayrı özellikleri yok.</translation>
     </message>
     <message>
         <source>Change the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulumu değiştir</translation>
     </message>
     <message>
         <source>Select the operation you want to perform.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerçekleştirmek istediğiniz işlemi seçin.</translation>
     </message>
     <message>
         <source>Removes Halvenor Drive from your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive&apos;ı bilgisayarınızdan kaldırır.</translation>
     </message>
     <message>
         <source>Remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulumu kaldır</translation>
     </message>
     <message>
         <source>Repairs errors in the most recent installation by restoring missing and damaged files and shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksik ve bozuk dosyaları ve kısayolları geri yükleyerek en son kurulumdaki hataları onarır.</translation>
     </message>
     <message>
         <source>Repair the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulumu onar</translation>
     </message>
     <message>
         <source>Change, repair, or remove the installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulumu değiştirin, onarın veya kaldırın</translation>
     </message>
     <message>
         <source>The Setup Wizard lets you change the way Halvenor Drive is installed on your computer, or repair or remove it.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı, Halvenor Drive&apos;ın bilgisayarınıza kurulma şeklini değiştirmenizi, onu onarmanızı veya kaldırmanızı sağlar.\nDevam etmek için İleri&apos;ye, Kurulum Sihirbazı&apos;ndan çıkmak için İptal&apos;e tıklayın.</translation>
     </message>
     <message>
         <source>Welcome to Halvenor Drive maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive bakımına hoş geldiniz</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı Halvenor Drive&apos;ı kurarken lütfen bekleyin.</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durum:</translation>
     </message>
     <message>
         <source>Installing Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kuruluyor</translation>
     </message>
     <message>
         <source>This may take a few minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu işlem birkaç dakika sürebilir.</translation>
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulumu başlatmak için Kur&apos;a tıklayın. Kurulum ayarlarınızı gözden geçirmek veya değiştirmek için Geri&apos;ye tıklayın. Sihirbazdan çıkmak için İptal&apos;e tıklayın.</translation>
     </message>
     <message>
         <source>Ready to install Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kurulmaya hazır</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to begin the installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı kurulumu başlatmaya hazır.</translation>
     </message>
     <message>
         <source>Click Remove to remove Halvenor Drive from your computer. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive&apos;ı bilgisayarınızdan kaldırmak için Kaldır&apos;a tıklayın. Kurulum ayarlarınızı gözden geçirmek veya değiştirmek için Geri&apos;ye tıklayın. Sihirbazdan çıkmak için İptal&apos;e tıklayın.</translation>
     </message>
     <message>
         <source>Ready to remove Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kaldırılmaya hazır</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to remove Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı Halvenor Drive&apos;ı kaldırmaya hazır.</translation>
     </message>
     <message>
         <source>Click Repair to repair the installation of Halvenor Drive. Click Back to review or change your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kurulumunu onarmak için Onar&apos;a tıklayın. Kurulum ayarlarınızı gözden geçirmek veya değiştirmek için Geri&apos;ye tıklayın. Sihirbazdan çıkmak için İptal&apos;e tıklayın.</translation>
     </message>
     <message>
         <source>Ready to repair Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive onarılmaya hazır</translation>
     </message>
     <message>
         <source>The Setup Wizard is ready to repair Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı Halvenor Drive&apos;ı onarmaya hazır.</translation>
     </message>
     <message>
         <source>The Setup Wizard was interrupted. Your system has not been modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı yarıda kesildi. Sisteminizde değişiklik yapılmadı.</translation>
     </message>
     <message>
         <source>To install Halvenor Drive later, run the Setup Wizard again. Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive&apos;ı daha sonra kurmak için Kurulum Sihirbazı&apos;nı yeniden çalıştırın. Kurulum Sihirbazı&apos;ndan çıkmak için Son düğmesine tıklayın.</translation>
     </message>
     <message>
         <source>Setup interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum yarıda kesildi</translation>
     </message>
     <message>
         <source>The Halvenor Drive Setup Wizard was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive Kurulum Sihirbazı yarıda kesildi</translation>
     </message>
     <message>
         <source>The Setup Wizard will install Halvenor Drive on your computer.\nClick Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurulum Sihirbazı Halvenor Drive&apos;ı bilgisayarınıza kuracak.\nDevam etmek için İleri&apos;ye, Kurulum Sihirbazı&apos;ndan çıkmak için İptal&apos;e tıklayın.</translation>
     </message>
     <message>
         <source>Welcome to the Halvenor Drive Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive Kurulum Sihirbazı&apos;na hoş geldiniz</translation>
     </message>
     <message>
         <source>Network settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ağ ayarları</translation>
     </message>
     <message>
         <source>Next %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonraki %1 sayfa</translation>
     </message>
     <message>
         <source>No, thanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Hayır, teşekkürler</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçerli bir klasör seçilmedi.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildirimler</translation>
     </message>
     <message>
         <source>commented on</source>
-        <translation type="unfinished"></translation>
+        <translation>yorum yaptı:</translation>
     </message>
     <message>
         <source>mentioned you in</source>
-        <translation type="unfinished"></translation>
+        <translation>sizden bahsetti:</translation>
     </message>
     <message>
         <source>requested access to</source>
-        <translation type="unfinished"></translation>
+        <translation>erişim istedi:</translation>
     </message>
     <message>
         <source>shared with you</source>
-        <translation type="unfinished"></translation>
+        <translation>sizinle paylaştı:</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Yorumlar</translation>
     </message>
     <message>
         <source>Mentions</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahsetmeler</translation>
     </message>
     <message>
         <source>Open in the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Web portalında aç</translation>
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşılan</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme</translation>
     </message>
     <message>
         <source>Access requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Erişim istekleri</translation>
     </message>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinlik</translation>
     </message>
     <message>
         <source>Some files could not be synced. Click here for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bazı dosyalar eşitlenemedi. Ayrıntılar için buraya tıklayın.</translation>
     </message>
     <message>
         <source>Sync problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme sorunu</translation>
     </message>
     <message>
         <source>%1 shared &quot;%2&quot; with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, &quot;%2&quot; öğesini sizinle paylaştı.</translation>
     </message>
     <message>
         <source>New shared item</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni paylaşılan öğe</translation>
     </message>
     <message>
         <source>On-demand Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>İsteğe Bağlı Eşitleme</translation>
     </message>
     <message>
         <source>One-way download</source>
-        <translation type="unfinished"></translation>
+        <translation>Tek yönlü indirme</translation>
     </message>
     <message>
         <source>Only download changes from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca sunucudaki değişiklikleri indir</translation>
     </message>
     <message>
         <source>Only download changes from Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca Halvenor Drive&apos;daki değişiklikleri indir</translation>
     </message>
     <message>
         <source>One-way upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Tek yönlü karşıya yükleme</translation>
     </message>
     <message>
         <source>Open containing folder</source>
-        <translation type="unfinished"></translation>
+        <translation>İçeren klasörü aç</translation>
     </message>
     <message>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyayı aç</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasörü aç</translation>
     </message>
     <message>
         <source>Open Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive&apos;ı aç</translation>
     </message>
     <message>
         <source>View sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme durumunu görüntüle</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklat</translation>
     </message>
     <message>
         <source>Internal users</source>
-        <translation type="unfinished"></translation>
+        <translation>Dahili kullanıcılar</translation>
     </message>
     <message>
         <source>Signed-in users can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum açmış kullanıcılar görüntüleyebilir</translation>
     </message>
     <message>
         <source>Signed-in users can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum açmış kullanıcılar düzenleyebilir</translation>
     </message>
     <message>
         <source>Restricted</source>
-        <translation type="unfinished"></translation>
+        <translation>Kısıtlı</translation>
     </message>
     <message>
         <source>Only people you invite can open the link</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıyı yalnızca davet ettiğiniz kişiler açabilir</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkese açık</translation>
     </message>
     <message>
         <source>Anyone with the link can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıya sahip olan herkes görüntüleyebilir</translation>
     </message>
     <message>
         <source>Anyone with the link can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıya sahip olan herkes düzenleyebilir</translation>
     </message>
     <message>
         <source>Can view</source>
-        <translation type="unfinished"></translation>
+        <translation>Görüntüleyebilir</translation>
     </message>
     <message>
         <source>Can edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Düzenleyebilir</translation>
     </message>
     <message>
         <source>Previous %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki %1 sayfa</translation>
     </message>
     <message>
         <source>Halvenor is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor şimdi dosyalarınızı eşitliyor.</translation>
     </message>
     <message>
         <source>Halvenor Drive is now syncing your files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive şimdi dosyalarınızı eşitliyor.</translation>
     </message>
     <message>
         <source>Your files will be kept in sync between this computer and the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyalarınız bu bilgisayar ile sunucu arasında eşitlenmiş olarak tutulacak.</translation>
     </message>
     <message>
         <source>Learn more about Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor hakkında daha fazla bilgi edinin</translation>
     </message>
     <message>
         <source>Learn more about Halvenor Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive hakkında daha fazla bilgi edinin</translation>
     </message>
     <message>
         <source>All set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Her şey hazır!</translation>
     </message>
     <message>
         <source>Open my sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörümü aç</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Salt okunur</translation>
     </message>
     <message>
         <source>You can only view the files in this folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasördeki dosyaları yalnızca görüntüleyebilirsiniz. Bu bilgisayarda yapılan değişiklikler karşıya yüklenmez.</translation>
     </message>
     <message>
         <source>You can only view the files in this Halvenor Drive folder. Changes made on this computer are not uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu Halvenor Drive klasöründeki dosyaları yalnızca görüntüleyebilirsiniz. Bu bilgisayarda yapılan değişiklikler karşıya yüklenmez.</translation>
     </message>
     <message>
         <source>Recently changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Son değiştirilenler</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Sürdür</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumartesi</translation>
     </message>
     <message>
         <source>Apply to all subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm alt klasörlere uygula</translation>
     </message>
     <message>
         <source>Selective Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçmeli Eşitleme</translation>
     </message>
     <message>
         <source>Sync direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme yönü</translation>
     </message>
     <message>
         <source>Filter files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyaları filtrele</translation>
     </message>
     <message>
         <source>Choose folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasörleri seç</translation>
     </message>
     <message>
         <source>Choose a sync mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir eşitleme modu seçin</translation>
     </message>
     <message>
         <source>Folders that you deselect are removed from this computer but stay on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçimini kaldırdığınız klasörler bu bilgisayardan kaldırılır ancak sunucuda kalır.</translation>
     </message>
     <message>
         <source>Selective Sync...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçmeli Eşitleme...</translation>
     </message>
     <message>
         <source>Are you sure you want to remove this sync task?\nSynced files stay on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu eşitleme görevini kaldırmak istediğinizden emin misiniz?\nEşitlenmiş dosyalar bu bilgisayarda kalır.</translation>
     </message>
     <message>
         <source>Disabling this shared folder removes its files from this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu paylaşılan klasörü devre dışı bırakmak, dosyalarını bu bilgisayardan kaldırır.</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşım etkin</translation>
     </message>
     <message>
         <source>Invite people</source>
-        <translation type="unfinished"></translation>
+        <translation>Kişileri davet et</translation>
     </message>
     <message>
         <source>Share link</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşım bağlantısı</translation>
     </message>
     <message>
         <source>Link permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı izni</translation>
     </message>
     <message>
         <source>Users and groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcılar ve gruplar</translation>
     </message>
     <message>
         <source>Do you want to sync the items that are shared with you?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sizinle paylaşılan öğeleri eşitlemek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Save and copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydet ve bağlantıyı kopyala</translation>
     </message>
     <message>
         <source>Custom duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Özel süre</translation>
     </message>
     <message>
         <source>Expires on</source>
-        <translation type="unfinished"></translation>
+        <translation>Sona erme tarihi</translation>
     </message>
     <message>
         <source>Limit the number of accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Erişim sayısını sınırla</translation>
     </message>
     <message>
         <source>Available from</source>
-        <translation type="unfinished"></translation>
+        <translation>Şu tarihten itibaren geçerli</translation>
     </message>
     <message>
         <source>Expires after %1 accesses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erişimden sonra sona erer</translation>
     </message>
     <message>
         <source>Link sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantıyla paylaşım</translation>
     </message>
     <message>
         <source>Restrict access</source>
-        <translation type="unfinished"></translation>
+        <translation>Erişimi kısıtla</translation>
     </message>
     <message>
         <source>Some files were not synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Bazı dosyalar eşitlenmedi</translation>
     </message>
     <message>
         <source>Server disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu diski dolu</translation>
     </message>
     <message>
         <source>The Tavlo has changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo değişti</translation>
     </message>
     <message>
         <source>Client upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>İstemci yükseltmesi gerekli</translation>
     </message>
     <message>
         <source>Server upgrade required</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu yükseltmesi gerekli</translation>
     </message>
     <message>
         <source>Local disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel disk dolu</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Duraklatıldı</translation>
     </message>
     <message>
         <source>Access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Erişim reddedildi</translation>
     </message>
     <message>
         <source>Quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Kota aşıldı</translation>
     </message>
     <message>
         <source>Certificate verification failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sertifika doğrulaması başarısız oldu</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleniyor...</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Güncel</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pazar</translation>
     </message>
     <message>
         <source>The sync direction of this folder does not match the setting on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasörün eşitleme yönü sunucudaki ayarla eşleşmiyor.</translation>
     </message>
     <message>
         <source>Sync temporary files</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçici dosyaları eşitle</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Perşembe</translation>
     </message>
     <message>
         <source>%1 days ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gün önce</translation>
     </message>
     <message>
         <source>%1 hours ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saat önce</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>Az önce</translation>
     </message>
     <message>
         <source>%1 minutes ago</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dakika önce</translation>
     </message>
     <message>
         <source>New share</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni paylaşım</translation>
     </message>
     <message>
         <source>Change the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünü değiştir</translation>
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayar</translation>
     </message>
     <message>
         <source>Sync overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitlemeye genel bakış</translation>
     </message>
     <message>
         <source>Connection type</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı türü</translation>
     </message>
     <message>
         <source>Folder not empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasör boş değil</translation>
     </message>
     <message>
         <source>Read-only folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Salt okunur klasör</translation>
     </message>
     <message>
         <source>Folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasör yolu</translation>
     </message>
     <message>
         <source>Double-click the icon to open the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünü açmak için simgeye çift tıklayın</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkin değil</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucu adresi</translation>
     </message>
     <message>
         <source>Enter the IP address, host name or server ID of your server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunuzun IP adresini, ana bilgisayar adını veya sunucu kimliğini girin.</translation>
     </message>
     <message>
         <source>Open Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor&apos;u aç</translation>
     </message>
     <message>
         <source>Enable SSL encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL şifrelemesini etkinleştir</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Güvenlik uyarısı</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Beklemede</translation>
     </message>
     <message>
         <source>Status information</source>
-        <translation type="unfinished"></translation>
+        <translation>Durum bilgileri</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Yükselt</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Değer</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoş geldiniz</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Bugün</translation>
     </message>
     <message>
         <source>Indexing the folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasör dizine ekleniyor...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Hakkında</translation>
     </message>
     <message>
         <source>A new version is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni bir sürüm var. Güncellemek için tıklayın.</translation>
     </message>
     <message>
         <source>Halvenor Drive is available. Click to update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive kullanılabilir. Güncellemek için tıklayın.</translation>
     </message>
     <message>
         <source>Syncing now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şu anda eşitleniyor</translation>
     </message>
     <message>
         <source>Checking data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veriler denetleniyor...</translation>
     </message>
     <message>
         <source>The Tavlo has been replaced. Please link it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo değiştirildi. Lütfen yeniden bağlayın.</translation>
     </message>
     <message>
         <source>Download finished</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirme tamamlandı</translation>
     </message>
     <message>
         <source>Open sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünü aç</translation>
     </message>
     <message>
         <source>Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeniden bağlan</translation>
     </message>
     <message>
         <source>Connection information</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı bilgileri</translation>
     </message>
     <message>
         <source>Synced on all your devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm cihazlarınızda eşitlendi</translation>
     </message>
     <message>
         <source>%1 files are syncing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosya eşitleniyor</translation>
     </message>
     <message>
         <source>Unstable connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Kararsız bağlantı</translation>
     </message>
     <message>
         <source>Recently updated files</source>
-        <translation type="unfinished"></translation>
+        <translation>Son güncellenen dosyalar</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Güncelleniyor...</translation>
     </message>
     <message>
         <source>Upgrade now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi yükselt</translation>
     </message>
     <message>
         <source>Try syncing again</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitlemeyi yeniden dene</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Salı</translation>
     </message>
     <message>
         <source>Open the web portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Web portalını aç</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tebrikler!</translation>
     </message>
     <message>
         <source>You are ready to use Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive&apos;ı kullanmaya hazırsınız.</translation>
     </message>
     <message>
         <source>Files that you put in your sync folder are kept up to date on all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünüze koyduğunuz dosyalar tüm cihazlarınızda güncel tutulur.</translation>
     </message>
     <message>
         <source>Your sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünüz</translation>
     </message>
     <message>
         <source>Right-click a file to share it or to browse its earlier versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir dosyayı paylaşmak veya önceki sürümlerine göz atmak için dosyaya sağ tıklayın.</translation>
     </message>
     <message>
         <source>Share and restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Paylaşın ve geri yükleyin</translation>
     </message>
     <message>
         <source>The icon in the notification area shows the sync status at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildirim alanındaki simge, eşitleme durumunu bir bakışta gösterir.</translation>
     </message>
     <message>
         <source>Click it to pause syncing, open the sync folder or change the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitlemeyi duraklatmak, eşitleme klasörünü açmak veya ayarları değiştirmek için simgeye tıklayın.</translation>
     </message>
     <message>
         <source>Sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme durumu</translation>
     </message>
     <message>
         <source>Start the tour</source>
-        <translation type="unfinished"></translation>
+        <translation>Turu başlat</translation>
     </message>
     <message>
         <source>Use Selective Sync to choose the folders that are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayarda tutulacak klasörleri seçmek için Seçmeli Eşitleme özelliğini kullanın.</translation>
     </message>
     <message>
         <source>Folders that you leave out stay safely on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dışarıda bıraktığınız klasörler sunucuda güvenle kalır.</translation>
     </message>
     <message>
         <source>Choose what to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Neyin eşitleneceğini seçin</translation>
     </message>
     <message>
         <source>Two-way sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Çift yönlü eşitleme</translation>
     </message>
     <message>
         <source>Update the server package to use Selective Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçmeli Eşitleme özelliğini kullanmak için sunucu paketini güncelleyin.</translation>
     </message>
     <message>
         <source>The upgrade failed. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yükseltme başarısız oldu. Lütfen daha sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>Halvenor Drive could not be upgraded. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive yükseltilemedi. Lütfen daha sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>Use Fennick</source>
-        <translation type="unfinished"></translation>
+        <translation>Fennick kullan</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Sürüm</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Çarşamba</translation>
     </message>
     <message>
         <source>You do not have permission to access this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu eşitleme klasörüne erişim izniniz yok.</translation>
     </message>
     <message>
         <source>Sign-in failed. Please check your user name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum açılamadı. Lütfen kullanıcı adınızı ve parolanızı kontrol edin.</translation>
     </message>
     <message>
         <source>A newer client version is required. Do you want to upgrade now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Daha yeni bir istemci sürümü gerekiyor. Şimdi yükseltmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>The client could not be upgraded.</source>
-        <translation type="unfinished"></translation>
+        <translation>İstemci yükseltilemedi.</translation>
     </message>
     <message>
         <source>Files that conflict with the server are backed up before syncing starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucuyla çakışan dosyaların, eşitleme başlamadan önce yedeği alınır.</translation>
     </message>
     <message>
         <source>This folder overlaps with another sync task. Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasör başka bir eşitleme göreviyle çakışıyor. Lütfen başka bir klasör seçin.</translation>
     </message>
     <message>
         <source>Enter the server address and your account to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlanmak için sunucu adresini ve hesap bilgilerinizi girin.</translation>
     </message>
     <message>
         <source>Create a Halvenor folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor klasörü oluştur</translation>
     </message>
     <message>
         <source>The local folder could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel klasör oluşturulamadı.</translation>
     </message>
     <message>
         <source>Create an Oskavel Drive folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Oskavel Drive klasörü oluştur</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diskte bu eşitleme klasörü için yeterli boş alan yok.</translation>
     </message>
     <message>
         <source>There is not enough free space on the disk for this Halvenor Drive folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diskte bu Halvenor Drive klasörü için yeterli boş alan yok.</translation>
     </message>
     <message>
         <source>On-demand Sync could not be enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>İsteğe Bağlı Eşitleme etkinleştirilemedi.</translation>
     </message>
     <message>
         <source>Find Tavlo devices on your local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel ağınızdaki Tavlo cihazlarını bulun</translation>
     </message>
     <message>
         <source>This computer is now linked with your Halvenor server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayar artık Halvenor sunucunuza bağlı.</translation>
     </message>
     <message>
         <source>This computer is now linked with Halvenor Drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu bilgisayar artık Halvenor Drive&apos;a bağlı.</translation>
     </message>
     <message>
         <source>The selected sync folder is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilen eşitleme klasörü geçerli değil.</translation>
     </message>
     <message>
         <source>The sync folder cannot be checked because of a network error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir ağ hatası nedeniyle eşitleme klasörü denetlenemiyor.</translation>
     </message>
     <message>
         <source>Choose a folder on the server and a folder on this computer to keep in sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitlenmiş olarak tutulacak, sunucuda bir klasör ve bu bilgisayarda bir klasör seçin.</translation>
     </message>
     <message>
         <source>New sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni eşitleme görevi</translation>
     </message>
     <message>
         <source>Your quota on the server is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucudaki kotanız doldu.</translation>
     </message>
     <message>
         <source>The sync folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörü salt okunur.</translation>
     </message>
     <message>
         <source>Set the sync folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünü ayarla</translation>
     </message>
     <message>
         <source>Choose where your synced files are kept on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitlenen dosyalarınızın bu bilgisayarda nerede tutulacağını seçin.</translation>
     </message>
     <message>
         <source>Sync folder location</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörünün konumu</translation>
     </message>
     <message>
         <source>Choose the folders and sync rules yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasörleri ve eşitleme kurallarını kendiniz seçin.</translation>
     </message>
     <message>
         <source>Advanced Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelişmiş Yapılandırma</translation>
     </message>
     <message>
         <source>How do you want to set up syncing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitlemeyi nasıl yapılandırmak istiyorsunuz?</translation>
     </message>
     <message>
         <source>Setup mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Yapılandırma modu</translation>
     </message>
     <message>
         <source>Sync your home folder with the recommended settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ana klasörünüzü önerilen ayarlarla eşitleyin.</translation>
     </message>
     <message>
         <source>Quick Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Hızlı Yapılandırma</translation>
     </message>
     <message>
         <source>This folder is already synced by another task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasör zaten başka bir görev tarafından eşitleniyor.</translation>
     </message>
     <message>
         <source>Syncing the same folder twice can cause conflicts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aynı klasörü iki kez eşitlemek çakışmalara neden olabilir.</translation>
     </message>
     <message>
         <source>Please choose a different folder or remove the existing task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lütfen farklı bir klasör seçin veya mevcut görevi kaldırın.</translation>
     </message>
     <message>
         <source>Duplicate sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Yinelenen eşitleme görevi</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu ada sahip bir paylaşılan klasör zaten var.</translation>
     </message>
     <message>
         <source>The shared folder of this sync task no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu eşitleme görevinin paylaşılan klasörü artık mevcut değil.</translation>
     </message>
     <message>
         <source>Sync the items that others have shared with you to this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Başkalarının sizinle paylaştığı öğeleri bu bilgisayarla eşitleyin.</translation>
     </message>
     <message>
         <source>Maybe later</source>
-        <translation type="unfinished"></translation>
+        <translation>Belki daha sonra</translation>
     </message>
     <message>
         <source>Enable now</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi etkinleştir</translation>
     </message>
     <message>
         <source>Files that are shared with you can be synced too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sizinle paylaşılan dosyalar da eşitlenebilir.</translation>
     </message>
     <message>
         <source>Sync items shared with me</source>
-        <translation type="unfinished"></translation>
+        <translation>Benimle paylaşılan öğeleri eşitle</translation>
     </message>
     <message>
         <source>The SSL certificate of the server has changed. Please confirm it before this folder is synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası değişti. Lütfen bu klasör eşitlenmeden önce sertifikayı onaylayın.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server cannot be verified, so this folder cannot be synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucunun SSL sertifikası doğrulanamadığından bu klasör eşitlenemiyor.</translation>
     </message>
     <message>
         <source>Sync with another server</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka bir sunucuyla eşitle</translation>
     </message>
     <message>
         <source>Add a sync task</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme görevi ekle</translation>
     </message>
     <message>
         <source>A system error occurred while checking the sync folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşitleme klasörü denetlenirken bir sistem hatası oluştu.</translation>
     </message>
     <message>
         <source>This folder was synced by a different user account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu klasör farklı bir kullanıcı hesabı tarafından eşitlenmiş.</translation>
     </message>
     <message>
         <source>Your account has been disabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesabınız devre dışı bırakıldı.</translation>
     </message>
     <message>
         <source>Halvenor keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor, dosyalarınızı bu bilgisayar ile sunucunuz arasında eşitlenmiş olarak tutar.\nŞimdi ilk eşitleme görevinizi yapılandıralım.</translation>
     </message>
     <message>
         <source>Halvenor Drive keeps your files in sync between this computer and your server.\nLet&apos;s set up your first sync task.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive, dosyalarınızı bu bilgisayar ile sunucunuz arasında eşitlenmiş olarak tutar.\nŞimdi ilk eşitleme görevinizi yapılandıralım.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım mı gerekiyor? Halvenor Yardım Merkezi&apos;ni ziyaret edin.</translation>
     </message>
     <message>
         <source>Need help? Visit the Halvenor Drive Help Center.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım mı gerekiyor? Halvenor Drive Yardım Merkezi&apos;ni ziyaret edin.</translation>
     </message>
     <message>
         <source>Please wait while the wizard loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sihirbaz yüklenirken lütfen bekleyin...</translation>
     </message>
     <message>
         <source>Please wait while Halvenor Drive loads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor Drive yüklenirken lütfen bekleyin...</translation>
     </message>
     <message>
         <source>Welcome to Halvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvenor&apos;a hoş geldiniz</translation>
     </message>
 </context>
 </TS>
