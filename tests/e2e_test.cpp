@@ -1,0 +1,558 @@
+// End-to-end runs of the real launcher binary from a bundle in a temporary
+// folder, with $HOME pointed at that folder and the offscreen Qt platform
+// deployed into the bundle. The client UI inside the packages is the
+// ui_standin program: it records its pid in ~/.Halvenor/ui.pid.
+
+#include "archive_writer.h"
+#include "process_util.h"
+
+#include <QLibraryInfo>
+#include <QString>
+
+#include <cctype>
+#include <chrono>
+#include <climits>
+#include <random>
+#include <thread>
+
+namespace {
+
+using namespace testutil;
+using Clock = std::chrono::steady_clock;
+
+// Length of the "Mmm DD HH:MM:SS " stamp at the start of a log line, 0 when
+// there is none.
+size_t StampLength(const std::string& line)
+{
+    const std::string pattern = "Aaa 00 00:00:00 ";
+    if (line.size() < pattern.size()) {
+        return 0;
+    }
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        const bool ok = pattern[i] == 'A'   ? isupper(c)
+                        : pattern[i] == 'a' ? islower(c)
+                        : pattern[i] == '0' ? isdigit(c)
+                                            : c == static_cast<unsigned char>(pattern[i]);
+        if (!ok) {
+            return 0;
+        }
+    }
+    return pattern.size();
+}
+
+// "[LEVEL] unit(line): " right after the stamp.
+bool HasMessageHead(const std::string& line)
+{
+    const std::string rest = line.substr(StampLength(line));
+    bool level = false;
+    for (const char* tag : {"[ERROR] ", "[WARNING] ", "[NOTE] ", "[INFO] ", "[DEBUG] "}) {
+        level = level || rest.rfind(tag, 0) == 0;
+    }
+    const size_t open = rest.find("] ") + 2;
+    const size_t paren = rest.find('(', open);
+    const size_t close = rest.find("): ", paren);
+    return level && paren != std::string::npos && paren > open && close != std::string::npos &&
+           close > paren + 1 && rest.find_first_not_of("0123456789", paren + 1) == close;
+}
+
+std::string VersionRecord(const std::string& build)
+{
+    return "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" + build +
+           "\nicon_overlay_version=2\n";
+}
+
+class LauncherRun : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(tmp.path().empty());
+        bundle = tmp.path() + "/Halvenor.app";
+        home = tmp.path() + "/home";
+        userApp = home + "/.Halvenor/Halvenor.app";
+        standIn = ReadFile(HALVENOR_UI_STANDIN);
+        ASSERT_FALSE(standIn.empty());
+        ASSERT_TRUE(MakeDirs(home) && MakeDirs(tmp.path() + "/run", 0700) &&
+                    MakeDirs(tmp.path() + "/tmp"));
+        ASSERT_TRUE(WriteFile(Launcher(), ReadFile(HALVENOR_LAUNCHER), 0755));
+        DeployPlatformPlugins();
+        ASSERT_TRUE(
+            WriteFile(bundle + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n"));
+    }
+
+    void TearDown() override
+    {
+        // Clients that the launcher started are not our children.
+        for (pid_t pid : launched) {
+            kill(pid, SIGKILL);
+        }
+    }
+
+    std::string Launcher() const { return bundle + "/Contents/MacOS/launcher"; }
+    std::string LogFile() const { return home + "/.Halvenor/log/launcher.log"; }
+    std::string PidFile() const { return home + "/.Halvenor/ui.pid"; }
+    std::string UserExe() const { return userApp + "/Contents/MacOS/halvenor-drive-ui"; }
+
+    void DeployPlatformPlugins()
+    {
+        const std::string from =
+            QLibraryInfo::location(QLibraryInfo::PluginsPath).toStdString() + "/platforms";
+        const std::string to = bundle + "/Contents/Frameworks/plugins/platforms";
+        ASSERT_TRUE(MakeDirs(to));
+        int linked = 0;
+        for (const auto& e : std::filesystem::directory_iterator(from)) {
+            if (e.path().extension() == ".so") {
+                const std::string target = to + "/" + e.path().filename().string();
+                ASSERT_EQ(symlink(e.path().c_str(), target.c_str()), 0);
+                ++linked;
+            }
+        }
+        ASSERT_GT(linked, 0) << "no Qt platform plug-ins in " << from;
+    }
+
+    // The bundle ships build `build`; its package holds a complete client.
+    void ShipBuild(const std::string& build)
+    {
+        ASSERT_TRUE(WriteFile(bundle + "/Contents/Resources/INFO", VersionRecord(build)));
+        ArchiveWriter package(ArchiveWriter::TarGz);
+        package.Dir("Contents")
+            .Dir("Contents/MacOS")
+            .File("Contents/MacOS/halvenor-drive-ui", standIn, 0755)
+            .Dir("Contents/Resources")
+            .File("Contents/Resources/INFO", VersionRecord(build))
+            .File("Contents/Resources/build.txt", "shipped " + build + "\n");
+        const std::string path = bundle + "/Contents/Resources/package/halvenor.vpk";
+        ASSERT_TRUE(MakeDirs(bundle + "/Contents/Resources/package"));
+        ASSERT_TRUE(package.WriteTo(path)) << package.error();
+    }
+
+    // An installed per-user copy of build `build`.
+    void InstallUserCopy(const std::string& build)
+    {
+        ASSERT_TRUE(WriteFile(UserExe(), standIn, 0755));
+        ASSERT_TRUE(WriteFile(userApp + "/Contents/Resources/INFO", VersionRecord(build)));
+        ASSERT_TRUE(WriteFile(userApp + "/Contents/Resources/old-only.txt", "installed " + build));
+    }
+
+    // The aged folder that every run removes.
+    void MakeAgedFolder()
+    {
+        ASSERT_TRUE(WriteFile(home + "/.Halvenor/app/Contents/leftover", "aged"));
+    }
+
+    std::vector<std::string> Env(const std::vector<std::string>& extra = {}) const
+    {
+        std::vector<std::string> env = PassThroughEnv();
+        env.push_back("HOME=" + home);
+        env.push_back("QT_QPA_PLATFORM=offscreen");
+        env.push_back("XDG_RUNTIME_DIR=" + tmp.path() + "/run");
+        env.push_back("TMPDIR=" + tmp.path() + "/tmp");
+        bool hasLocale = false;
+        for (const std::string& e : extra) {
+            hasLocale = hasLocale || e.rfind("LANG=", 0) == 0 || e.rfind("LC_", 0) == 0;
+        }
+        if (!hasLocale) {
+            env.push_back("LANG=C");
+        }
+        env.insert(env.end(), extra.begin(), extra.end());
+        return env;
+    }
+
+    SpawnOptions LauncherOptions(const std::string& name,
+                                 const std::vector<std::string>& extra = {})
+    {
+        SpawnOptions options;
+        options.exe = Launcher();
+        options.env = Env(extra);
+        options.outFile = tmp.path() + "/" + name + ".out";
+        options.errFile = tmp.path() + "/" + name + ".err";
+        options.cwd = tmp.path();
+        return options;
+    }
+
+    struct Result
+    {
+        int status = -1;
+        std::string out;
+        std::string err;
+        bool ExitedWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+    };
+
+    Result Finish(Child& child, const SpawnOptions& options)
+    {
+        Result r;
+        if (!child.Wait(90000)) {
+            ADD_FAILURE() << "launcher did not end";
+            return r;
+        }
+        r.status = child.status();
+        r.out = ReadFile(options.outFile);
+        r.err = ReadFile(options.errFile);
+        return r;
+    }
+
+    Result RunLauncher(const std::string& name, const std::vector<std::string>& extra = {})
+    {
+        const SpawnOptions options = LauncherOptions(name, extra);
+        Child child(options);
+        return Finish(child, options);
+    }
+
+    // A client UI of the old copy that is running now.
+    std::unique_ptr<Child> StartRunningClient(bool ignoreTerm)
+    {
+        SpawnOptions options;
+        options.exe = UserExe();
+        options.argv = {UserExe()};
+        if (ignoreTerm) {
+            options.argv.push_back("--ignore-term");
+        }
+        options.env = Env();
+        options.errFile = tmp.path() + "/client.err";
+        auto child = std::make_unique<Child>(options);
+        const std::string expected = "pid=" + std::to_string(child->pid()) + "\n";
+        for (int i = 0; i < 500 && ReadFile(PidFile()) != expected; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        EXPECT_EQ(ReadFile(PidFile()), expected);
+        return child;
+    }
+
+    // The client that the launcher started: a live process of the per-user
+    // copy's UI executable that has announced itself in ui.pid.
+    pid_t WaitForLaunchedClient(pid_t notThis = 0)
+    {
+        char expected[PATH_MAX];
+        if (realpath(UserExe().c_str(), expected) == nullptr) {
+            return 0;
+        }
+        for (int i = 0; i < 500; ++i) {
+            const std::string text = ReadFile(PidFile());
+            const pid_t pid = text.rfind("pid=", 0) == 0 ? atoi(text.c_str() + 4) : 0;
+            char exe[PATH_MAX];
+            const std::string link = "/proc/" + std::to_string(pid) + "/exe";
+            const ssize_t n = readlink(link.c_str(), exe, sizeof(exe) - 1);
+            if (pid > 0 && pid != notThis && n > 0 && std::string(exe, n) == expected) {
+                launched.push_back(pid);
+                return pid;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return 0;
+    }
+
+    std::vector<std::string> LogLines() const
+    {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadFile(LogFile()));
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    // Lines with the time stamp the logger puts in front of every message.
+    int CountLog(const std::string& message) const
+    {
+        int n = 0;
+        for (const std::string& line : LogLines()) {
+            n += StampLength(line) > 0 && line.substr(StampLength(line)) == message;
+        }
+        return n;
+    }
+
+    bool WaitForLog(const std::string& message, int timeoutMs)
+    {
+        for (int waited = 0; waited < timeoutMs; waited += 20) {
+            if (CountLog(message) > 0) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    }
+
+    bool NoBackups() const
+    {
+        for (const auto& e : std::filesystem::directory_iterator(home + "/.Halvenor")) {
+            if (e.path().filename().string().rfind("Halvenor.app_tmp", 0) == 0) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    TempDir tmp;
+    std::string bundle;
+    std::string home;
+    std::string userApp;
+    std::string standIn;
+    std::vector<pid_t> launched;
+};
+
+TEST_F(LauncherRun, FreshInstall)
+{
+    ShipBuild("200");
+    MakeAgedFolder();
+    const Result r = RunLauncher("fresh");
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+
+    // The plug-in folder derived from the program's path, printed first.
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1),
+              "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
+
+    // The package is extracted into the per-user copy, nothing else is left.
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/build.txt"), "shipped 200\n");
+    EXPECT_EQ(ReadFile(UserExe()), standIn);
+    EXPECT_TRUE(NoBackups());
+    EXPECT_FALSE(Exists(home + "/.Halvenor/app"));
+
+    // The flow as logged, every line time-stamped.
+    EXPECT_EQ(CountLog("[DEBUG] launcher(86): running"), 1);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(91): no need to upgrade"), 0);
+    EXPECT_EQ(CountLog("[ERROR] launcher(98): Failed to upgrade package"), 0);
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_FALSE(lines.empty());
+    for (const std::string& line : lines) {
+        EXPECT_GT(StampLength(line), 0u) << line;
+        EXPECT_TRUE(HasMessageHead(line)) << line;
+    }
+
+    // The new client runs.
+    EXPECT_NE(WaitForLaunchedClient(), 0);
+}
+
+TEST_F(LauncherRun, UpToDateCopyIsLeftAlone)
+{
+    ShipBuild("200");
+    InstallUserCopy("200");
+    MakeAgedFolder();
+    const auto before = Snapshot(userApp);
+    const Result r = RunLauncher("uptodate");
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+
+    EXPECT_EQ(CountLog("[DEBUG] launcher(86): running"), 1);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(91): no need to upgrade"), 1);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
+    EXPECT_EQ(Snapshot(userApp), before);
+    EXPECT_FALSE(Exists(home + "/.Halvenor/app"));
+    const pid_t firstClient = WaitForLaunchedClient();
+    EXPECT_NE(firstClient, 0);
+
+    // A bundle older than the copy does not replace it either.
+    ShipBuild("150");
+    MakeAgedFolder();
+    const Result older = RunLauncher("older");
+    ASSERT_TRUE(older.ExitedWith(0)) << DescribeStatus(older.status) << "\n" << older.err;
+    EXPECT_EQ(CountLog("[DEBUG] launcher(91): no need to upgrade"), 2);
+    EXPECT_EQ(Snapshot(userApp), before);
+    EXPECT_FALSE(Exists(home + "/.Halvenor/app"));
+    EXPECT_NE(WaitForLaunchedClient(firstClient), 0);
+}
+
+TEST_F(LauncherRun, UpgradeStopsARunningClientThatExitsOnTerm)
+{
+    ShipBuild("200");
+    InstallUserCopy("100");
+    MakeAgedFolder();
+    std::unique_ptr<Child> client = StartRunningClient(false);
+
+    const Result r = RunLauncher("upgrade");
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+
+    // The old client ended on SIGTERM (it exits with 0 when asked politely).
+    ASSERT_TRUE(client->Wait(0));
+    EXPECT_TRUE(WIFEXITED(client->status())) << DescribeStatus(client->status());
+
+    // The copy is replaced, the backup removed, the new client started.
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+    EXPECT_FALSE(Exists(userApp + "/Contents/Resources/old-only.txt"));
+    EXPECT_TRUE(NoBackups());
+    EXPECT_FALSE(Exists(home + "/.Halvenor/app"));
+    EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
+    EXPECT_EQ(CountLog("[ERROR] launcher(98): Failed to upgrade package"), 0);
+    EXPECT_NE(WaitForLaunchedClient(client->pid()), 0);
+}
+
+TEST_F(LauncherRun, UpgradeKillsAClientThatIgnoresTerm)
+{
+    ShipBuild("200");
+    InstallUserCopy("100");
+    std::unique_ptr<Child> client = StartRunningClient(true);
+
+    const auto start = Clock::now();
+    const Result r = RunLauncher("upgrade");
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    printf("launcher run with a client ignoring SIGTERM: %.1f s\n", seconds);
+
+    ASSERT_TRUE(client->Wait(0));
+    EXPECT_TRUE(WIFSIGNALED(client->status()) && WTERMSIG(client->status()) == SIGKILL)
+        << DescribeStatus(client->status());
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+    EXPECT_TRUE(NoBackups());
+    EXPECT_NE(WaitForLaunchedClient(client->pid()), 0);
+}
+
+TEST_F(LauncherRun, CorruptPackageRollsBack)
+{
+    // A package cut short inside its last, incompressible entry.
+    ASSERT_TRUE(WriteFile(bundle + "/Contents/Resources/INFO", VersionRecord("200")));
+    std::string noise(512 * 1024, '\0');
+    std::mt19937 random(7);
+    for (char& c : noise) {
+        c = static_cast<char>(random());
+    }
+    ArchiveWriter package(ArchiveWriter::TarGz);
+    package.File("Contents/MacOS/halvenor-drive-ui", "#!/bin/sh\nexit 3\n", 0755)
+        .File("Contents/Resources/INFO", VersionRecord("200"))
+        .File("Contents/Resources/noise.bin", noise);
+    const std::string path = bundle + "/Contents/Resources/package/halvenor.vpk";
+    ASSERT_TRUE(MakeDirs(bundle + "/Contents/Resources/package"));
+    ASSERT_TRUE(package.WriteTo(path)) << package.error();
+    ASSERT_EQ(truncate(path.c_str(), std::filesystem::file_size(path) - 128 * 1024), 0);
+
+    InstallUserCopy("100");
+    MakeAgedFolder();
+    const auto before = Snapshot(userApp);
+
+    // The failure is logged, the old copy is back byte for byte and still launched.
+    const Result r = RunLauncher("corrupt");
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_EQ(CountLog("[ERROR] launcher(98): Failed to upgrade package"), 1);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
+    EXPECT_EQ(Snapshot(userApp), before);
+    EXPECT_TRUE(NoBackups());
+    EXPECT_FALSE(Exists(home + "/.Halvenor/app"));
+    const pid_t firstClient = WaitForLaunchedClient();
+    EXPECT_NE(firstClient, 0);
+
+    // Without a level file only errors and warnings reach the log.
+    std::filesystem::remove(bundle + "/log/launcher.debug");
+    std::filesystem::remove(LogFile());
+    const Result quiet = RunLauncher("quiet");
+    ASSERT_TRUE(quiet.ExitedWith(0)) << DescribeStatus(quiet.status) << "\n" << quiet.err;
+    EXPECT_EQ(CountLog("[ERROR] launcher(98): Failed to upgrade package"), 1);
+    for (const std::string& line : LogLines()) {
+        EXPECT_EQ(line.find("[DEBUG]"), std::string::npos) << line;
+        EXPECT_EQ(line.find("[INFO]"), std::string::npos) << line;
+    }
+    EXPECT_EQ(Snapshot(userApp), before);
+    EXPECT_NE(WaitForLaunchedClient(firstClient), 0);
+}
+
+TEST_F(LauncherRun, SecondInstanceIsRefusedWhileTheFirstRuns)
+{
+    ShipBuild("200");
+    InstallUserCopy("100");
+    // Keeps the first instance busy for about five seconds.
+    std::unique_ptr<Child> client = StartRunningClient(true);
+
+    const SpawnOptions firstOptions = LauncherOptions("first");
+    Child first(firstOptions);
+    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+
+    const Result second = RunLauncher("second");
+    const bool firstStillRunning = !first.Wait(0);
+    ASSERT_TRUE(second.ExitedWith(0)) << DescribeStatus(second.status) << "\n" << second.err;
+    EXPECT_EQ(second.out, "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
+    EXPECT_EQ(CountLog("[DEBUG] main(80): app has already launched, return"), 1);
+    ASSERT_TRUE(firstStillRunning) << "the first instance ended before the second was checked";
+
+    // The first goes on undisturbed; only one flow ever ran.
+    const Result r = Finish(first, firstOptions);
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_EQ(CountLog("[DEBUG] launcher(86): running"), 1);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+    EXPECT_NE(WaitForLaunchedClient(client->pid()), 0);
+}
+
+TEST_F(LauncherRun, CrashedInstanceDoesNotBlockTheNextStart)
+{
+    ShipBuild("200");
+    InstallUserCopy("100");
+    std::unique_ptr<Child> client = StartRunningClient(true);
+    {
+        Child first(LauncherOptions("first"));
+        ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+        first.Signal(SIGKILL);
+        ASSERT_TRUE(first.Wait(30000));
+    }
+
+    const Result r = RunLauncher("next");
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_EQ(CountLog("[DEBUG] main(80): app has already launched, return"), 0);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(86): running"), 2);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+}
+
+TEST_F(LauncherRun, PluginPathComesFromTheFirstArgument)
+{
+    ShipBuild("200");
+    InstallUserCopy("200");
+
+    // A path with a detour is cleaned.
+    SpawnOptions detour = LauncherOptions("detour");
+    detour.argv = {bundle + "/Contents/MacOS/../MacOS/launcher"};
+    Child detourChild(detour);
+    Result r = Finish(detourChild, detour);
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_EQ(r.out, "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
+
+    // A relative start resolves against the working folder.
+    SpawnOptions relative = LauncherOptions("relative");
+    relative.argv = {"./launcher"};
+    relative.cwd = bundle + "/Contents/MacOS";
+    Child relativeChild(relative);
+    r = Finish(relativeChild, relative);
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_EQ(r.out, "lib path = '../Frameworks/plugins'\n");
+
+    // It is the only plug-in path: without the bundle's platform plug-ins the
+    // application cannot start, and the line still tells where it looked.
+    RemoveTree(bundle + "/Contents/Frameworks");
+    r = RunLauncher("noplugins");
+    EXPECT_FALSE(r.ExitedWith(0));
+    EXPECT_EQ(r.out, "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
+}
+
+TEST_F(LauncherRun, LanguageFollowsTheLocaleOfTheEnvironment)
+{
+    ShipBuild("200");
+    InstallUserCopy("200");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"LANG=ja_JP.UTF-8"}, "jpn"},
+        {{"LANG=de_DE.UTF-8"}, "ger"},
+        {{"LANG=fr_FR.UTF-8"}, "fre"},
+        {{"LANG=es_ES.UTF-8"}, "spn"},
+        {{"LANG=nb_NO.UTF-8"}, "nor"},
+        {{"LANG=en_US.UTF-8", "LC_ALL=pt_BR.UTF-8"}, "ptb"},
+        {{"LANG=en_US.UTF-8", "LC_MESSAGES=zh_HK.UTF-8"}, "cht"},
+        {{"LANG=zh_SG.UTF-8"}, "chs"},
+        {{"LANG=fi_FI.UTF-8"}, "enu"},
+        {{"LANG=C"}, "enu"},
+    };
+    pid_t lastClient = 0;
+    for (const auto& c : cases) {
+        std::filesystem::remove(LogFile());
+        const Result r = RunLauncher("lang", c.first);
+        ASSERT_TRUE(r.ExitedWith(0)) << c.first.back() << ": " << DescribeStatus(r.status) << "\n"
+                                     << r.err;
+        bool found = false;
+        for (const std::string& line : LogLines()) {
+            found = found || (line.find("main(") != std::string::npos &&
+                              line.find("language '" + c.second + "', translation installed") !=
+                                  std::string::npos);
+        }
+        EXPECT_TRUE(found) << c.first.back() << " should give " << c.second << "\n"
+                           << ReadFile(LogFile());
+        lastClient = WaitForLaunchedClient(lastClient);
+    }
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+#include "launcher.h"
+
+#include "cloud-service.h"
+#include "log.h"
+#include "mac/mac-service.h"
+#include "notify_adapter.h"
+#include "progress_dialog.h"
+#include "str_table.h"
+
+#include <QCoreApplication>
+
+#if defined(__SANITIZE_THREAD__)
+#include <sanitizer/tsan_interface.h>
+#endif
+
+namespace {
+
+// Qt 5 is not built with ThreadSanitizer, so the ordering that
+// QThread::wait() gives (everything the handler thread did happens before
+// wait() returns) is invisible to it; these two calls state that edge.
+void ThreadDoneRelease(void* thread)
+{
+#if defined(__SANITIZE_THREAD__)
+    __tsan_release(thread);
+#else
+    (void)thread;
+#endif
+}
+
+void ThreadDoneAcquire(void* thread)
+{
+#if defined(__SANITIZE_THREAD__)
+    __tsan_acquire(thread);
+#else
+    (void)thread;
+#endif
+}
+
+} // namespace
+
+void HandlerThread::run()
+{
+    exec();
+    ThreadDoneRelease(this);
+}
+
+Worker::Worker() : QObject(nullptr)
+{
+    service = new MacService();
+    thread = new HandlerThread();
+    moveToThread(thread);
+}
+
+Worker::~Worker()
+{
+    // Normally joined by LaunchDone already; a thread object destroyed while
+    // its thread still runs would abort the process.
+    QuitThread();
+    JoinThread();
+    delete thread;
+    delete service;
+}
+
+void Worker::StartThread()
+{
+    thread->start(QThread::InheritPriority);
+}
+
+void Worker::QuitThread()
+{
+    thread->quit();
+}
+
+void Worker::JoinThread()
+{
+    thread->wait();
+    ThreadDoneAcquire(thread);
+}
+
+void Worker::HandleServicce()
+{
+    Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): running\n", 86);
+
+    service->PreUpgrade();
+    if (service->IsNeedUpgrade()) {
+        emit sigShowMsg();
+        if (service->HandlePackageUpgrade() == 0) {
+            emit sigUpdateProgress(100, 100);
+            emit sigSetLabelText(StrTable::LoadStr(107));
+        } else {
+            Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug",
+                           "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
+        }
+    } else {
+        Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug",
+                       "[DEBUG] launcher(%d): no need to upgrade\n", 91);
+    }
+
+    service->RemoveAgedFolders();
+    service->PostUpgrade();
+
+    Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): done\n", 114);
+    emit sigServiceDone();
+}
+
+Launcher::Launcher() : QObject(nullptr)
+{
+    worker = new Worker();
+    dialog = new ProcessingProgressDialog();
+    dialog->setCancelButton(nullptr);
+    dialog->setAutoReset(false);
+
+    Notify_Adapter* relay = Notify_Adapter::GetInstance();
+    connect(this, &Launcher::sigStart, worker, &Worker::HandleServicce);
+    connect(worker, &Worker::sigShowMsg, this, &Launcher::ShowMsgBox);
+    connect(worker, &Worker::sigServiceDone, this, &Launcher::LaunchDone);
+    connect(worker, &Worker::sigUpdateProgress, this, &Launcher::UpdateProgress);
+    connect(worker, &Worker::sigSetLabelText, this, &Launcher::SetLabelText);
+    connect(relay, &Notify_Adapter::sigUpdateProgress, this, &Launcher::UpdateProgress);
+    connect(relay, &Notify_Adapter::sigUpdateDialogText, this, &Launcher::SetLabelText);
+}
+
+Launcher::~Launcher()
+{
+    delete worker;
+    delete dialog;
+}
+
+void Launcher::Run()
+{
+    worker->StartThread();
+}
+
+void Launcher::Start()
+{
+    emit sigStart();
+}
+
+void Launcher::ShowMsgBox()
+{
+    dialog->show();
+}
+
+void Launcher::SetLabelText(const QString& text)
+{
+    dialog->setLabelText(text);
+}
+
+void Launcher::UpdateProgress(int total, int steps)
+{
+    // No report carries a total below 1; one that did would divide by zero.
+    if (total < 1) {
+        return;
+    }
+    // 64-bit so that huge entry counts cannot overflow the product.
+    dialog->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
+}
+
+void Launcher::LaunchDone()
+{
+    dialog->setValue(100);
+    dialog->hide();
+    worker->QuitThread();
+    worker->JoinThread();
+    QCoreApplication::quit();
+}
