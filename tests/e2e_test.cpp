@@ -471,6 +471,36 @@ TEST_F(LauncherRun, SecondInstanceIsRefusedWhileTheFirstRuns)
     EXPECT_NE(WaitForLaunchedClient(client->pid()), 0);
 }
 
+TEST_F(LauncherRun, TwentySimultaneousStartsRunOneFlow)
+{
+    ShipBuild("200");
+    InstallUserCopy("100");
+    // The client ignores SIGTERM, so whichever instance wins stays in its flow
+    // for about five seconds: long enough for every other start to be checked.
+    std::unique_ptr<Child> client = StartRunningClient(true);
+
+    std::vector<SpawnOptions> options;
+    std::vector<std::unique_ptr<Child>> starts;
+    for (int i = 0; i < 20; ++i) {
+        options.push_back(LauncherOptions("start" + std::to_string(i)));
+    }
+    for (const SpawnOptions& o : options) {
+        starts.push_back(std::make_unique<Child>(o));
+    }
+    for (size_t i = 0; i < starts.size(); ++i) {
+        const Result r = Finish(*starts[i], options[i]);
+        EXPECT_TRUE(r.ExitedWith(0)) << "start " << i << ": " << DescribeStatus(r.status) << "\n"
+                                     << r.err;
+    }
+
+    EXPECT_EQ(CountLog("[DEBUG] launcher(86): running"), 1);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
+    EXPECT_EQ(CountLog("[DEBUG] main(80): app has already launched, return"), 19);
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+    EXPECT_TRUE(NoBackups());
+    EXPECT_NE(WaitForLaunchedClient(client->pid()), 0);
+}
+
 TEST_F(LauncherRun, CrashedInstanceDoesNotBlockTheNextStart)
 {
     ShipBuild("200");
