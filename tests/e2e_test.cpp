@@ -273,6 +273,17 @@ protected:
         return false;
     }
 
+    // The pid that the single-instance guard's lock file names, 0 for none.
+    pid_t GuardHolder() const
+    {
+        for (const auto& e : std::filesystem::directory_iterator(tmp.path() + "/run")) {
+            if (e.path().extension() == ".lock") {
+                return atoi(ReadFile(e.path().string()).c_str());
+            }
+        }
+        return 0;
+    }
+
     bool NoBackups() const
     {
         for (const auto& e : std::filesystem::directory_iterator(home + "/.Halvenor")) {
@@ -448,19 +459,20 @@ TEST_F(LauncherRun, SecondInstanceIsRefusedWhileTheFirstRuns)
 {
     ShipBuild("200");
     InstallUserCopy("100");
-    // Keeps the first instance busy for about five seconds.
     std::unique_ptr<Child> client = StartRunningClient(true);
 
     const SpawnOptions firstOptions = LauncherOptions("first");
     Child first(firstOptions);
     ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
-
+    // Frozen inside its flow, the first instance holds the guard for as long
+    // as the second needs to start, however slow the machine.
+    first.Signal(SIGSTOP);
     const Result second = RunLauncher("second");
-    const bool firstStillRunning = !first.Wait(0);
+    first.Signal(SIGCONT);
+
     ASSERT_TRUE(second.ExitedWith(0)) << DescribeStatus(second.status) << "\n" << second.err;
     EXPECT_EQ(second.out, "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
     EXPECT_EQ(CountLog("[DEBUG] main(80): app has already launched, return"), 1);
-    ASSERT_TRUE(firstStillRunning) << "the first instance ended before the second was checked";
 
     // The first goes on undisturbed; only one flow ever ran.
     const Result r = Finish(first, firstOptions);
@@ -475,8 +487,6 @@ TEST_F(LauncherRun, TwentySimultaneousStartsRunOneFlow)
 {
     ShipBuild("200");
     InstallUserCopy("100");
-    // The client ignores SIGTERM, so whichever instance wins stays in its flow
-    // for about five seconds: long enough for every other start to be checked.
     std::unique_ptr<Child> client = StartRunningClient(true);
 
     std::vector<SpawnOptions> options;
@@ -487,10 +497,32 @@ TEST_F(LauncherRun, TwentySimultaneousStartsRunOneFlow)
     for (const SpawnOptions& o : options) {
         starts.push_back(std::make_unique<Child>(o));
     }
+    // Whichever start won is frozen inside its flow until every other start
+    // has ended, so a slow machine cannot let the winner finish and a late
+    // start take the guard after it.
+    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+    Child* winner = nullptr;
+    for (auto& c : starts) {
+        if (GuardHolder() == c->pid()) {
+            winner = c.get();
+        }
+    }
+    ASSERT_NE(winner, nullptr) << "no start holds the guard";
+    winner->Signal(SIGSTOP);
     for (size_t i = 0; i < starts.size(); ++i) {
+        if (starts[i].get() == winner) {
+            continue;
+        }
         const Result r = Finish(*starts[i], options[i]);
         EXPECT_TRUE(r.ExitedWith(0)) << "start " << i << ": " << DescribeStatus(r.status) << "\n"
                                      << r.err;
+    }
+    winner->Signal(SIGCONT);
+    for (size_t i = 0; i < starts.size(); ++i) {
+        if (starts[i].get() == winner) {
+            const Result r = Finish(*winner, options[i]);
+            EXPECT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+        }
     }
 
     EXPECT_EQ(CountLog("[DEBUG] launcher(86): running"), 1);
