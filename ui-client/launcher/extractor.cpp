@@ -7,15 +7,17 @@
 #include <archive.h>
 #include <archive_entry.h>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
+#include <unordered_set>
 #include <vector>
 
 #include <sys/stat.h>
@@ -42,27 +44,7 @@ const char* ErrorText(archive* a, archive* fallback = nullptr)
     return text ? text : "unknown error";
 }
 
-struct ReadHandle
-{
-    archive* a;
-    ~ReadHandle()
-    {
-        if (a) {
-            archive_read_free(a);
-        }
-    }
-};
-
-struct DiskHandle
-{
-    archive* a;
-    ~DiskHandle()
-    {
-        if (a) {
-            archive_write_free(a);
-        }
-    }
-};
+using Handle = std::unique_ptr<archive, int (*)(archive*)>;
 
 bool OpenArchive(archive* reader, const ustring& path)
 {
@@ -72,37 +54,69 @@ bool OpenArchive(archive* reader, const ustring& path)
 }
 
 // Counts beside the extraction, so that a compressed package is not
-// decompressed twice one after the other. Count() stays the only counter.
-class TotalCounter
+// decompressed twice one after the other (Count() stays the only counter),
+// and reports progress strictly in order from whichever thread can: the
+// counter reports the entries already extracted as soon as it finishes, the
+// extraction each later entry as soon as it is on disk.
+class Progress
 {
 public:
-    explicit TotalCounter(Extractor* extractor)
+    Progress(Extractor* extractor, Notify_Adapter* notify) : notify(notify)
     {
         try {
-            worker = std::thread([this, extractor] {
-                result = extractor->Count();
-                done.store(true, std::memory_order_release);
-            });
+            counter = std::thread([this, extractor] { SetTotal(extractor->Count()); });
         } catch (const std::system_error&) {
-            result = extractor->Count();
-            done.store(true, std::memory_order_release);
+            SetTotal(extractor->Count());
         }
     }
-    ~TotalCounter() { Wait(); }
+    ~Progress() { Total(); }
 
-    bool Ready() const { return done.load(std::memory_order_acquire); }
-    int Wait()
+    // After each extracted entry; false once the count is known to have failed.
+    bool EntryDone()
     {
-        if (worker.joinable()) {
-            worker.join();
+        std::lock_guard<std::mutex> hold(lock);
+        ++extracted;
+        if (total == kUnknown) {
+            return true;
         }
-        return result;
+        Report();
+        return total >= 1;
+    }
+
+    // Waits for the count and gives its result.
+    int Total()
+    {
+        if (counter.joinable()) {
+            counter.join();
+        }
+        std::lock_guard<std::mutex> hold(lock);
+        return total;
     }
 
 private:
-    std::atomic<bool> done{false};
-    int result = -1;
-    std::thread worker;
+    static const int kUnknown = -2;
+
+    void SetTotal(int n)
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        total = n;
+        Report();
+    }
+
+    // With the lock held.
+    void Report()
+    {
+        while (total >= 1 && reported < extracted) {
+            notify->UpdateProgress(total, ++reported);
+        }
+    }
+
+    Notify_Adapter* notify;
+    std::mutex lock;
+    int total = kUnknown;
+    int extracted = 0;
+    int reported = 0;
+    std::thread counter;
 };
 
 // An archive path split at "/", without empty and "." components.
@@ -143,12 +157,18 @@ std::string CheckLength(const std::string& full, const std::vector<std::string>&
 
 // The disk writer would replace a link among the parents by a folder; a
 // package that writes through a link is broken or hostile, so it fails.
-std::string CheckParents(const std::string& root, const std::vector<std::string>& parts)
+// Folders once seen to be real are remembered: only a symbolic-link entry
+// can turn one into a link, and extracting one clears the memory.
+std::string CheckParents(const std::string& root, const std::vector<std::string>& parts,
+                         std::unordered_set<std::string>* real_folders)
 {
     std::string path = root;
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
         path += '/';
         path += parts[i];
+        if (real_folders->count(path)) {
+            continue;
+        }
         struct stat st;
         if (lstat(path.c_str(), &st) != 0) {
             return std::string(); // the writer creates the rest
@@ -159,6 +179,7 @@ std::string CheckParents(const std::string& root, const std::vector<std::string>
         if (!S_ISDIR(st.st_mode)) {
             return std::string(); // the writer replaces a file in the way by a folder
         }
+        real_folders->insert(path);
     }
     return std::string();
 }
@@ -203,7 +224,8 @@ std::string CheckHardLink(const std::string& root, const char* target, std::stri
 // hard-link target (empty when it is no hard link), and *self tells a folder
 // entry for the destination itself, which already exists.
 std::string CheckEntry(const std::string& root, archive_entry* entry, const char* path,
-                       std::string* rebased, std::string* link, bool* self)
+                       std::unordered_set<std::string>* real_folders, std::string* rebased,
+                       std::string* link, bool* self)
 {
     const mode_t type = archive_entry_filetype(entry);
     // Zero is what several readers give hard links and typeless regular files.
@@ -224,7 +246,7 @@ std::string CheckEntry(const std::string& root, archive_entry* entry, const char
     std::string why = CheckLength(*rebased, parts);
     // ".." is left to the writer, which refuses it (SECURE_NODOTDOT).
     if (why.empty() && !dotdot) {
-        why = CheckParents(root, parts);
+        why = CheckParents(root, parts, real_folders);
     }
     if (why.empty() && hardlink) {
         why = CheckHardLink(root, hardlink, link);
@@ -264,24 +286,11 @@ int Extractor::Extract()
     Notify_Adapter* notify = Notify_Adapter::GetInstance();
     notify->UpdateDialogText(StrTable::LoadStr(109));
 
-    TotalCounter counter(this);
-    bool total_known = false;
-    int total = 0;
-    int extracted = 0;
-    int reported = 0;
-    auto report = [&]() {
-        while (reported < extracted) {
-            notify->UpdateProgress(total, ++reported);
-        }
-    };
+    Progress progress(this, notify);
     // Every way out passes here: a failed count is the failure to report, as
-    // it would be had the count run before the extraction; otherwise the
-    // entries extracted so far are reported, in order, with the true total.
+    // it would be had the count run before the extraction.
     auto count_ok = [&]() {
-        if (!total_known) {
-            total = counter.Wait();
-            total_known = true;
-        }
+        const int total = progress.Total();
         if (total < 1) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] extractor(%d): Failed to calculate total file numbers, "
@@ -289,13 +298,7 @@ int Extractor::Extract()
                            __LINE__, total);
             return false;
         }
-        report();
         return true;
-    };
-    // Reports as soon as the total is known; false when the count failed.
-    auto entry_done = [&]() {
-        ++extracted;
-        return !(total_known || counter.Ready()) || count_ok();
     };
 
     std::string root;
@@ -309,21 +312,21 @@ int Extractor::Extract()
         return -1;
     }
 
-    ReadHandle reader{archive_read_new()};
-    DiskHandle writer{archive_write_disk_new()};
-    if (!reader.a || !writer.a) {
+    Handle reader(archive_read_new(), archive_read_free);
+    Handle writer(archive_write_disk_new(), archive_write_free);
+    if (!reader.get() || !writer.get()) {
         if (count_ok()) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
         }
         return -1;
     }
-    archive_write_disk_set_options(writer.a, kDiskOptions);
-    if (!OpenArchive(reader.a, src_path)) {
+    archive_write_disk_set_options(writer.get(), kDiskOptions);
+    if (!OpenArchive(reader.get(), src_path)) {
         if (count_ok()) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
-                           src_path.c_str_utf8(), ErrorText(reader.a));
+                           src_path.c_str_utf8(), ErrorText(reader.get()));
         }
         return -1;
     }
@@ -331,9 +334,10 @@ int Extractor::Extract()
     std::string rebased;
     std::string link;
     bool self = false;
+    std::unordered_set<std::string> real_folders;
     for (;;) {
         archive_entry* entry = nullptr;
-        const int r = archive_read_next_header(reader.a, &entry);
+        const int r = archive_read_next_header(reader.get(), &entry);
         if (r == ARCHIVE_EOF) {
             return count_ok() ? 0 : -1;
         }
@@ -341,7 +345,7 @@ int Extractor::Extract()
             if (count_ok()) {
                 Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                                "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-                               __LINE__, ErrorText(reader.a));
+                               __LINE__, ErrorText(reader.get()));
             }
             return -1;
         }
@@ -353,7 +357,8 @@ int Extractor::Extract()
             }
             return -1;
         }
-        const std::string why = CheckEntry(root, entry, path, &rebased, &link, &self);
+        const std::string why =
+            CheckEntry(root, entry, path, &real_folders, &rebased, &link, &self);
         if (!why.empty()) {
             if (count_ok()) {
                 Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
@@ -363,7 +368,7 @@ int Extractor::Extract()
             return -1;
         }
         if (self) {
-            if (!entry_done()) {
+            if (!progress.EntryDone() && !count_ok()) {
                 return -1;
             }
             continue;
@@ -372,22 +377,25 @@ int Extractor::Extract()
         if (!link.empty()) {
             archive_entry_set_hardlink(entry, link.c_str());
         }
-        if (archive_read_extract2(reader.a, entry, writer.a) != ARCHIVE_OK) {
+        if (archive_entry_filetype(entry) == AE_IFLNK) {
+            real_folders.clear();
+        }
+        if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
             if (count_ok()) {
                 Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                                "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
-                               __LINE__, ErrorText(writer.a, reader.a));
+                               __LINE__, ErrorText(writer.get(), reader.get()));
             }
             return -1;
         }
-        if (!entry_done()) {
+        if (!progress.EntryDone() && !count_ok()) {
             return -1;
         }
-        if (archive_write_finish_entry(writer.a) != ARCHIVE_OK) {
+        if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK) {
             if (count_ok()) {
                 Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                                "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-                               __LINE__, ErrorText(writer.a));
+                               __LINE__, ErrorText(writer.get()));
             }
             return -1;
         }
@@ -401,24 +409,24 @@ int Extractor::Count()
                        __LINE__);
         return -1;
     }
-    ReadHandle reader{archive_read_new()};
-    if (!reader.a) {
+    Handle reader(archive_read_new(), archive_read_free);
+    if (!reader.get()) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
         return -1;
     }
-    if (!OpenArchive(reader.a, src_path)) {
+    if (!OpenArchive(reader.get(), src_path)) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       ErrorText(reader.a));
+                       ErrorText(reader.get()));
         return -1;
     }
     int count = 0;
     archive_entry* entry = nullptr;
     // The first header that does not read ends the count, error or not.
-    while (archive_read_next_header(reader.a, &entry) == ARCHIVE_OK) {
+    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
         ++count;
-        archive_read_data_skip(reader.a);
+        archive_read_data_skip(reader.get());
     }
     return count;
 }
@@ -430,35 +438,35 @@ int Extractor::List()
                        __LINE__);
         return -1;
     }
-    ReadHandle reader{archive_read_new()};
-    if (!reader.a) {
+    Handle reader(archive_read_new(), archive_read_free);
+    if (!reader.get()) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
         return -1;
     }
-    if (!OpenArchive(reader.a, src_path)) {
+    if (!OpenArchive(reader.get(), src_path)) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       ErrorText(reader.a));
+                       ErrorText(reader.get()));
         return -1;
     }
     archive_entry* entry = nullptr;
     int r;
-    while ((r = archive_read_next_header(reader.a, &entry)) == ARCHIVE_OK) {
+    while ((r = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const char* path = archive_entry_pathname(entry);
         std::printf("%s\n", path ? path : "");
         std::fflush(stdout);
-        archive_read_data_skip(reader.a);
+        archive_read_data_skip(reader.get());
     }
     // A listing cut short by a damaged archive is no success.
     if (r != ARCHIVE_EOF) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
-                       ErrorText(reader.a));
-        archive_read_close(reader.a);
+                       ErrorText(reader.get()));
+        archive_read_close(reader.get());
         return -1;
     }
-    archive_read_close(reader.a);
+    archive_read_close(reader.get());
     return 0;
 }
 

@@ -11,7 +11,9 @@ class Extractor
 {
 public:
     // Runs on the handler thread. Entries written before a failure stay on
-    // disk; the caller rolls back. 0 on success, -1 on any failure.
+    // disk; the caller rolls back. 0 on success, -1 on any failure. Some
+    // progress reports come from the helper thread that counts the entries,
+    // so receivers take them queued (the default across threads).
     int Extract();
     // Number of entries that read without error, or -1.
     int Count();
