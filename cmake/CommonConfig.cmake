@@ -35,4 +35,20 @@ if(HALVENOR_TSAN)
     target_link_options(halvenor_common INTERFACE ${_san})
 endif()
 
+# Fuzzing build (tests/fuzz): clang only; every library carries libFuzzer's
+# coverage hooks and ASan/UBSan, the fuzz executables add libFuzzer's main.
+option(HALVENOR_FUZZ "Build the libFuzzer targets (configure with CC=clang CXX=clang++)" OFF)
+if(HALVENOR_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "HALVENOR_FUZZ needs clang: configure with CC=clang CXX=clang++")
+    endif()
+    if(HALVENOR_ASAN OR HALVENOR_TSAN)
+        message(FATAL_ERROR "HALVENOR_FUZZ brings its own sanitizers; leave HALVENOR_ASAN/TSAN off")
+    endif()
+    target_compile_options(halvenor_common INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
+    target_link_options(halvenor_common INTERFACE -fsanitize=address,undefined)
+endif()
+
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)

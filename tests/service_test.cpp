@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -170,7 +171,7 @@ TEST_F(ServiceTest, FirstInstallExtractsAndRemovesLeftoverBackup)
     EXPECT_EQ("20", S(next.source_build_version));
 }
 
-TEST_F(ServiceTest, FirstInstallFailureLeavesPartialCopy)
+TEST_F(ServiceTest, FirstInstallFailureRemovesPartialCopy)
 {
     MakeFailingPackage();
     MacService service;
@@ -181,11 +182,22 @@ TEST_F(ServiceTest, FirstInstallFailureLeavesPartialCopy)
     EXPECT_EQ("[ERROR] cloud-service: Failed to extract package, and no old installation to "
               "rollback",
               lines.back());
-    // What was extracted before the failing entry stays; nothing escaped.
-    EXPECT_EQ("new user interface", ReadFile(UserExe()));
-    EXPECT_FALSE(Exists(UserApp() + "/Contents/Resources/after.txt"));
+    // The two entries written before the failing one (the UI executable and
+    // the version record) would pass for an installed copy: they go, and so
+    // does everything else the attempt made. Nothing escaped.
+    EXPECT_FALSE(Exists(UserApp()));
+    EXPECT_EQ(std::set<std::string>{}, Names(UserHalvenor()));
+    EXPECT_FALSE(Exists(dir + "/escape.txt"));
     EXPECT_FALSE(Exists(UserHalvenor() + "/escape.txt"));
-    EXPECT_FALSE(Exists(UserApp() + "_tmp"));
+    EXPECT_FALSE(service.IsUpgradeIncomplete());
+
+    // The next run installs afresh.
+    MakeGoodPackage("20");
+    MacService next;
+    next.PreUpgrade();
+    EXPECT_TRUE(next.IsNeedUpgrade());
+    EXPECT_EQ(0, next.HandlePackageUpgrade());
+    EXPECT_EQ("new user interface", ReadFile(UserExe()));
 }
 
 TEST_F(ServiceTest, LeftoverBackupMovesCopyToNextNumber)
@@ -267,9 +279,9 @@ TEST_F(ServiceTest, DestinationThatCannotBeCreatedFailsTheUpgrade)
 
     MacService service;
     EXPECT_EQ(-1, service.PrepareUserEnv());
-    EXPECT_EQ((Lines{"[ERROR] cloud-service: failed to create folder: '" + UserApp() + "'",
-                     "[ERROR] cloud-service: Failed to extract package, and no old installation "
-                     "to rollback"}),
+    // Nothing is extracted without the marker that makes the upgrade safe,
+    // and the marker lives in that folder.
+    EXPECT_EQ((Lines{"[ERROR] cloud-service: failed to create folder: '" + UserHalvenor() + "'"}),
               ServiceLines());
     EXPECT_EQ("not a folder", ReadFile(UserHalvenor()));
 }

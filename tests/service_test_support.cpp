@@ -164,6 +164,16 @@ void RemoveTree(const std::string& path)
     ASSERT_FALSE(error) << path << ": " << error.message();
 }
 
+std::set<std::string> Names(const std::string& dir)
+{
+    std::set<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
+        names.insert(it->path().filename().string());
+    }
+    return names;
+}
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -295,6 +305,12 @@ void ServiceTest::MakeUserCopy(const std::string& build)
     WriteFile(UserApp() + "/Contents/Resources/data.bin", std::string("\0\1\2\377old", 7));
     WriteFile(UserApp() + "/Contents/Resources/empty", "");
     MakeDirs(UserApp() + "/Contents/Frameworks");
+}
+
+void ServiceTest::InstallStandInAsUserUi()
+{
+    WriteFile(UserExe(), ReadFile(StandInPath()));
+    ASSERT_EQ(0, chmod(UserExe().c_str(), 0755)) << strerror(errno);
 }
 
 void ServiceTest::MakeGoodPackage(const std::string& build)

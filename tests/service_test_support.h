@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,6 +30,8 @@ void WriteFile(const std::string& path, const std::string& content);
 void MakeDirs(const std::string& path);
 bool Exists(const std::string& path);
 void RemoveTree(const std::string& path);
+// The names in a folder; empty when it does not exist.
+std::set<std::string> Names(const std::string& dir);
 
 // A version record in the INI format of the records the service reads.
 std::string VersionRecord(const std::string& major, const std::string& minor,
@@ -67,6 +70,9 @@ protected:
 
     // A per-user copy with an executable, a version record and a few files.
     void MakeUserCopy(const std::string& build);
+    // The stand-in becomes the per-user copy's UI executable, so that a
+    // process started from UserExe() is a client UI that may be stopped.
+    void InstallStandInAsUserUi();
     // A package of a complete copy with the given build number.
     void MakeGoodPackage(const std::string& build);
     // A package whose third entry escapes the destination, so extraction

@@ -602,3 +602,38 @@ TEST(Ustring, Streams)
     EXPECT_FALSE(in >> c);
     EXPECT_STREQ(c.c_str(), "unchanged");
 }
+
+TEST(Ustring, ZeroUnitsAppendNothing)
+{
+    // Copies of the 0 unit end the UTF-16 source at once, so a later UTF-16
+    // append still lands on the visible text
+    {
+        ustring s("ab");
+        s.append(static_cast<unsigned short>(0), 3);
+        EXPECT_STREQ(s.c_str(), "ab");
+        EXPECT_EQ(A::wdata_len(s), 2u);
+        s.append(utf16(u"c\u00e9").data());
+        EXPECT_STREQ(s.c_str(), "abc\xC3\xA9");
+        EXPECT_EQ(as_u16(s.c_str_utf16()), u"abc\u00e9");
+    }
+
+    // A lone surrogate after them still fails the conversion instead of
+    // hiding behind a 0 unit
+    {
+        CerrCapture err;
+        ustring s("x=");
+        s.append(static_cast<unsigned short>(0), 1);
+        s.append(static_cast<unsigned short>(0xD87D), 1);
+        EXPECT_TRUE(s.empty());
+        EXPECT_EQ(err.text(), "Warning: u_strToUTF8: error code 10 at line 888\n");
+    }
+
+    // assign of 0 units leaves an empty string that takes appends normally
+    {
+        ustring s("old");
+        s.assign(static_cast<unsigned short>(0), 2);
+        EXPECT_TRUE(s.empty());
+        s.append(static_cast<unsigned short>('z'), 2);
+        EXPECT_STREQ(s.c_str(), "zz");
+    }
+}

@@ -481,6 +481,10 @@ ustring& ustring::append(char c, size_t n)
 
 ustring& ustring::append(unsigned short u, size_t n)
 {
+    // Copies of the 0 unit count as a source ending at once: stored in the
+    // cache they would hide every unit appended after them.
+    if (u == 0)
+        n = 0;
     if (wdata_len == 0 && data_len != 0)
         convert_from_data();
     if (n > kMaxSize - wdata_len - 1)

@@ -3,6 +3,7 @@
 #include "config.h"
 #include "extractor.h"
 #include "file/file-op.h"
+#include "fs_flush.h"
 #include "log.h"
 
 #include <QCoreApplication>
@@ -12,15 +13,160 @@
 #include <QString>
 #include <QVariant>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const char kComponent[] = "service_debug";
 const int kBackupNames = 10;
+
+// The marker's states. "moving": the copy is being renamed to the backup
+// named in the marker, so whichever of the two exists holds it. "extracting":
+// the old copy is in that backup (none for a first install) and the copy in
+// place is incomplete.
+const char kStateMoving[] = "moving";
+const char kStateExtracting[] = "extracting";
+// The marker is written here first, then renamed over the marker.
+const char kMarkerNewSuffix[] = ".new";
+
+ustring UiExecutable(const ustring& copy)
+{
+    return copy + "/Contents/MacOS/halvenor-drive-ui";
+}
+
+// 1 present, 0 absent, -1 unknown (the folder above cannot be searched).
+int Presence(const ustring& path)
+{
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0) {
+        return 1;
+    }
+    return errno == ENOENT || errno == ENOTDIR ? 0 : -1;
+}
+
+bool WriteWhole(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Flushed, and replaced whole by a rename: a reader finds the previous state
+// or this one, never a part. 0 or -1 (logged).
+int WriteUpgradeMarker(const ustring& copy, const char* state, int backup)
+{
+    const ustring marker = GetUpgradeMarkerPath(copy);
+    const ustring temp = marker + kMarkerNewSuffix;
+    const ustring folder = FSParentPath(copy);
+    std::string text = std::string("state=") + state + "\n";
+    if (backup >= 0) {
+        text += "backup=" + std::to_string(backup) + "\n";
+    }
+    // The per-user folder may be a link to a folder elsewhere.
+    struct stat st;
+    if ((stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) && FSMKDir(folder, true) < 0) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): failed to create folder: '%s'\n", __LINE__,
+                       folder.c_str());
+        return -1;
+    }
+    int err = 0;
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        err = errno;
+    } else {
+        errno = 0;
+        if (!WriteWhole(fd, text) || fsync(fd) != 0) {
+            err = errno != 0 ? errno : EIO;
+        }
+        if (close(fd) != 0 && err == 0 && errno != EINTR) {
+            err = errno;
+        }
+        if (err == 0 && rename(temp.c_str(), marker.c_str()) != 0) {
+            err = errno;
+        }
+        if (err == 0) {
+            err = FsFlush::FlushFolder(folder);
+        }
+        unlink(temp.c_str());
+    }
+    if (err != 0) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): failed to write upgrade marker '%s': %s\n",
+                       __LINE__, marker.c_str(), strerror(err));
+        return -1;
+    }
+    return 0;
+}
+
+// 0 or -1 (logged).
+int RemoveUpgradeMarker(const ustring& copy)
+{
+    const ustring marker = GetUpgradeMarkerPath(copy);
+    int err = 0;
+    if (unlink(marker.c_str()) != 0 && errno != ENOENT) {
+        err = errno;
+    } else {
+        err = FsFlush::FlushFolder(FSParentPath(copy));
+    }
+    if (err != 0) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): failed to remove upgrade marker '%s': %s\n",
+                       __LINE__, marker.c_str(), strerror(err));
+        return -1;
+    }
+    return 0;
+}
+
+// False for a marker that this launcher did not write.
+bool ReadUpgradeMarker(const ustring& copy, std::string& state, int& backup)
+{
+    Config marker;
+    if (marker.read(GetUpgradeMarkerPath(copy)) < 0) {
+        return false;
+    }
+    state = marker.entries["state"].c_str();
+    backup = -1;
+    if (marker.entries.count("backup") != 0) {
+        const std::string text = marker.entries["backup"].c_str();
+        char* end = nullptr;
+        const long n = strtol(text.c_str(), &end, 10);
+        if (text.empty() || *end != '\0' || n < 0 || n >= kBackupNames) {
+            return false;
+        }
+        backup = static_cast<int>(n);
+    }
+    return (state == kStateMoving && backup >= 0) || state == kStateExtracting;
+}
+
+// The copy moves to the lowest free backup name, so older leftovers sit
+// below it: the highest number present is the newest backup.
+int NewestBackup(const ustring& copy)
+{
+    for (int n = kBackupNames - 1; n >= 0; --n) {
+        if (Presence(GetAppBackupDir(copy, n)) != 0) {
+            return n;
+        }
+    }
+    return -1;
+}
 
 ustring ToUstring(const QString& text)
 {
@@ -107,6 +253,11 @@ ustring GetAppBackupDir(const ustring& path, int n)
     }
     dir += suffix;
     return dir;
+}
+
+ustring GetUpgradeMarkerPath(const ustring& path)
+{
+    return path + ".upgrading";
 }
 
 Service::Service() : timeout(0) {}
@@ -202,10 +353,26 @@ int Service::PrepareUserEnv()
     ustring backup;
     int n = 0;
 
+    // The copy to be moved aside must be a complete one.
+    if (UndoInterruptedUpgrade() != 0) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): an interrupted upgrade of '%s' could not be "
+                       "undone, not upgrading\n",
+                       __LINE__, copy.c_str());
+        return -1;
+    }
+
     if (IsFileExist(copy, false)) {
         ustring tried;
         for (n = 0; n < kBackupNames; ++n) {
             tried = GetAppBackupDir(copy, n);
+            if (WriteUpgradeMarker(copy, kStateMoving, n) != 0) {
+                // The copy is where it was; drop the marker of an earlier try.
+                if (n > 0) {
+                    RemoveUpgradeMarker(copy);
+                }
+                return -1;
+            }
             if (FSRename(copy, tried, false) == 0) {
                 backup = tried;
                 break;
@@ -219,16 +386,47 @@ int Service::PrepareUserEnv()
                            "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at "
                            "max retries, exiting\n",
                            __LINE__, copy.c_str(), tried.c_str());
+            RemoveUpgradeMarker(copy);
             return -1;
         }
     }
 
-    if (ExtractPackage() != 0) {
+    if (WriteUpgradeMarker(copy, kStateExtracting, backup.empty() ? -1 : n) != 0) {
+        // Nothing extracted yet: the old copy goes back. Should that fail,
+        // the "moving" marker still names its backup for the next start.
+        if (!backup.empty() && FSRename(backup, copy, false) == 0) {
+            RemoveUpgradeMarker(copy);
+        }
+        return -1;
+    }
+
+    int result = ExtractPackage();
+    if (result == 0) {
+        // The backups and the marker may go only once the new copy would
+        // survive a power loss.
+        const int err = FsFlush::FlushTree(copy);
+        if (err == 0) {
+            FsFlush::FlushFolder(FSParentPath(copy));
+        } else {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] cloud-service(%d): failed to flush '%s' to disk: %s\n",
+                           __LINE__, copy.c_str(), strerror(err));
+            result = -1;
+        }
+    }
+
+    if (result != 0) {
         if (backup.empty()) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): Failed to extract package, and no old "
                            "installation to rollback\n",
                            __LINE__);
+            // An incomplete copy that holds the UI executable and the version
+            // record would pass for an installed one at the next start.
+            FSRemove(copy, false);
+            if (Presence(copy) == 0) {
+                RemoveUpgradeMarker(copy);
+            }
             return -1;
         }
         Logger::LogMsg(
@@ -237,9 +435,15 @@ int Service::PrepareUserEnv()
             __LINE__);
         FSRemove(copy, false);
         FSRename(backup, copy, false);
+        // Until the old copy is back whole, the marker keeps naming its backup.
+        if (Presence(copy) == 1 && Presence(backup) == 0 &&
+            FsFlush::FlushFolder(FSParentPath(copy)) == 0) {
+            RemoveUpgradeMarker(copy);
+        }
         return -1;
     }
 
+    RemoveUpgradeMarker(copy);
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): user installation is ready, removing backup app\n",
                    __LINE__);
@@ -248,6 +452,126 @@ int Service::PrepareUserEnv()
         FSRemove(GetAppBackupDir(copy, k), false);
     }
     return 0;
+}
+
+int Service::RecoverUserEnv()
+{
+    if (UndoInterruptedUpgrade() != 0) {
+        return -1;
+    }
+    RemoveLeftoverBackups();
+    return 0;
+}
+
+bool Service::IsUpgradeIncomplete()
+{
+    return Presence(GetUpgradeMarkerPath(user_app_path)) != 0;
+}
+
+int Service::UndoInterruptedUpgrade()
+{
+    const ustring copy = user_app_path;
+    const ustring marker = GetUpgradeMarkerPath(copy);
+    // A marker write that was cut short; the marker itself is still valid.
+    unlink((marker + kMarkerNewSuffix).c_str());
+    const int markerThere = Presence(marker);
+    if (markerThere == 0) {
+        return 0;
+    }
+
+    std::string state;
+    int number = -1;
+    if (markerThere < 0 || !ReadUpgradeMarker(copy, state, number)) {
+        // Not one of ours: take the worst case, an extraction whose old copy
+        // is the newest backup.
+        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                       "[WARNING] cloud-service(%d): unreadable upgrade marker '%s'\n", __LINE__,
+                       marker.c_str());
+        state = kStateExtracting;
+        number = NewestBackup(copy);
+    }
+    const ustring backup = number >= 0 ? GetAppBackupDir(copy, number) : ustring();
+    const int copyThere = Presence(copy);
+    const int backupThere = number >= 0 ? Presence(backup) : 0;
+
+    bool removeCopy = false;
+    bool restore = false;
+    if (copyThere >= 0 && backupThere >= 0) {
+        if (state == kStateMoving) {
+            // A rename either happened or not: a copy still in place was
+            // never moved, and any backup of that name is an older leftover.
+            restore = copyThere == 0 && backupThere == 1;
+        } else if (number < 0) {
+            removeCopy = copyThere == 1;
+        } else if (backupThere == 1) {
+            removeCopy = copyThere == 1;
+            restore = true;
+        }
+        // Otherwise the backup is gone because it was moved back, or removed
+        // after a finished upgrade: either way the copy in place is whole.
+    }
+
+    if (restore) {
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, restoring the "
+                       "old installation from '%s'\n",
+                       __LINE__, copy.c_str(), backup.c_str());
+    } else if (removeCopy) {
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, removing the "
+                       "incomplete installation\n",
+                       __LINE__, copy.c_str());
+    } else if (copyThere == 1) {
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, the "
+                       "installation in place is complete\n",
+                       __LINE__, copy.c_str());
+    } else {
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, no "
+                       "installation is left\n",
+                       __LINE__, copy.c_str());
+    }
+
+    bool undone = copyThere >= 0 && backupThere >= 0;
+    if (undone && removeCopy) {
+        FSRemove(copy, false);
+        undone = Presence(copy) == 0;
+    }
+    if (undone && restore) {
+        undone = FSRename(backup, copy, false) == 0;
+    }
+    if (undone) {
+        undone = FsFlush::FlushFolder(FSParentPath(copy)) == 0 && RemoveUpgradeMarker(copy) == 0;
+    }
+    if (!undone) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): failed to undo the interrupted upgrade of "
+                       "'%s'\n",
+                       __LINE__, copy.c_str());
+        return -1;
+    }
+    return 0;
+}
+
+void Service::RemoveLeftoverBackups()
+{
+    const ustring copy = user_app_path;
+    // Without a marker a copy with its UI executable is complete, and the
+    // backups beside it are older ones. Without such a copy a backup may be
+    // the only complete installation left: it stays.
+    if (Presence(GetUpgradeMarkerPath(copy)) != 0 || Presence(UiExecutable(copy)) != 1) {
+        return;
+    }
+    for (int n = 0; n < kBackupNames; ++n) {
+        const ustring backup = GetAppBackupDir(copy, n);
+        if (Presence(backup) != 0) {
+            Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
+                           "[INFO] cloud-service(%d): removing leftover backup '%s'\n", __LINE__,
+                           backup.c_str());
+            FSRemove(backup, false);
+        }
+    }
 }
 
 void Service::RemoveAgedFolders()

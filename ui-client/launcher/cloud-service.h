@@ -20,6 +20,10 @@ public:
 // + n for the others.
 ustring GetAppBackupDir(const ustring& path, int n);
 
+// The marker beside the copy at path (path + ".upgrading") that exists from
+// before the copy is moved aside until the copy in place is complete again.
+ustring GetUpgradeMarkerPath(const ustring& path);
+
 // The upgrade service: where the bundle and the per-user copy live, their
 // version records ("target" is what the bundle ships, "source" what the
 // per-user copy holds), and the platform-neutral steps that replace the
@@ -50,12 +54,23 @@ public:
     virtual void LoadSourceVersion();
     virtual void LoadTargetVersion();
     // Backs up the per-user copy, extracts, then cleans up or rolls back: 0 or -1.
+    // First undoes an upgrade that was interrupted; refuses (-1) when it cannot.
     virtual int PrepareUserEnv();
 
     // Copies a file or a whole folder tree: 0 or -1.
     int FSCopyPath(const ustring& from, const ustring& to);
     // Removes ~/.Halvenor/app; best effort.
     void RemoveAgedFolders();
+
+    // Puts the per-user copy back into a known state after a run that was
+    // killed or lost power: undoes an interrupted upgrade (restores the old
+    // copy from its backup, or removes an incomplete first copy), then, when
+    // the copy in place is complete, removes leftover backups. 0, or -1 when
+    // an interrupted upgrade could not be undone.
+    int RecoverUserEnv();
+    // True while an upgrade of the per-user copy has begun and not ended:
+    // the copy in place may then be incomplete.
+    bool IsUpgradeIncomplete();
 
     // Stateless; callable from any thread. UTF-8, no trailing slash.
     static ustring GetUserInstallPath();
@@ -75,4 +90,8 @@ public:
     ustring source_minor_version;
     ustring source_build_version;
     ustring source_icon_overlay_version;
+
+private:
+    int UndoInterruptedUpgrade();
+    void RemoveLeftoverBackups();
 };

@@ -4,6 +4,7 @@
 #include "file/file-op.h"
 #include "log.h"
 #include "mac/launch_services.h"
+#include "mac/process_info.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -43,10 +44,12 @@ int ReadBuildNumber(const ustring& text)
     return static_cast<int>(value);
 }
 
-// A failed probe other than ESRCH (EPERM, say) still means the process is there.
-bool ProcessGone(pid_t pid)
+// A failed probe other than ESRCH (EPERM, say) still means the process is
+// there; a pid that names another process now means the UI is gone.
+bool ProcessGone(pid_t pid, const ustring& uiExecutable)
 {
-    return kill(pid, 0) != 0 && errno == ESRCH;
+    std::string why;
+    return (kill(pid, 0) != 0 && errno == ESRCH) || !IsClientUiProcess(pid, uiExecutable, why);
 }
 
 // A whole second even when a signal interrupts the sleep, so that the
@@ -91,6 +94,64 @@ bool ParseUiPid(const ustring& text, pid_t& pid)
     return true;
 }
 
+bool IsClientUiProcess(pid_t pid, const ustring& uiExecutable, std::string& why)
+{
+    why.clear();
+    if (pid <= 1) {
+        why = "pid " + std::to_string(pid) + " is no client process";
+        return false;
+    }
+    if (pid == getpid()) {
+        why = "it is the launcher itself";
+        return false;
+    }
+    uid_t owner = 0;
+    switch (ProcessInfo::OwnerOf(pid, owner)) {
+    case ProcessInfo::kNoProcess:
+        return false;
+    case ProcessInfo::kUnreadable:
+        why = "its owner is unknown";
+        return false;
+    case ProcessInfo::kFound:
+        break;
+    }
+    if (owner != getuid()) {
+        why = "it belongs to user " + std::to_string(owner);
+        return false;
+    }
+
+    std::string expected;
+    if (char* real = realpath(uiExecutable.c_str(), nullptr)) {
+        expected = real;
+        free(real);
+    } else if (char* folder = realpath(FSParentPath(uiExecutable).c_str(), nullptr)) {
+        // The executable was removed; its folder still tells where it was.
+        expected = std::string(folder) + "/" + FSBaseName(uiExecutable).c_str();
+        free(folder);
+    } else {
+        why =
+            std::string("the client UI executable '") + uiExecutable.c_str() + "' cannot be found";
+        return false;
+    }
+
+    std::string running;
+    bool replaced = false;
+    switch (ProcessInfo::ExecutableOf(pid, running, replaced)) {
+    case ProcessInfo::kNoProcess:
+        return false;
+    case ProcessInfo::kUnreadable:
+        why = "its executable is unknown";
+        return false;
+    case ProcessInfo::kFound:
+        break;
+    }
+    if (running != expected) {
+        why = "it runs '" + running + "'" + (replaced ? ", since removed" : "");
+        return false;
+    }
+    return true;
+}
+
 MacService::MacService()
 {
     timeout = 10000;
@@ -117,6 +178,8 @@ void MacService::LoadTargetVerInfo()
 
 void MacService::PreUpgrade()
 {
+    // Before the records are read: the copy in place may change.
+    RecoverUserEnv();
     LoadTargetVersion();
     LoadSourceVersion();
     Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
@@ -142,7 +205,8 @@ bool MacService::IsNeedUpgrade()
                    __LINE__, source, target);
     const bool exeMissing = !PerUserBinPathExist();
     const bool targetNewer = target > source;
-    return exeMissing || targetNewer;
+    const bool incomplete = IsUpgradeIncomplete();
+    return exeMissing || targetNewer || incomplete;
 }
 
 int MacService::HandlePackageUpgrade()
@@ -183,6 +247,18 @@ void MacService::StopService()
                        __LINE__, pidFile.c_str(), value.c_str());
         return;
     }
+    const ustring uiExecutable = user_app_path + "/" + "Contents/MacOS" + "/" + "halvenor-drive-ui";
+    std::string why;
+    if (!IsClientUiProcess(pid, uiExecutable, why)) {
+        // No process at all is a UI that has already gone: not worth a word.
+        if (!why.empty()) {
+            Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                           "[NOTE] mac/mac-service(%d): pid %d in '%s' is not the client UI, "
+                           "left alone: %s\n",
+                           __LINE__, static_cast<int>(pid), pidFile.c_str(), why.c_str());
+        }
+        return;
+    }
 
     if (kill(pid, SIGTERM) != 0) {
         const int err = errno;
@@ -193,21 +269,33 @@ void MacService::StopService()
                        "[ERROR] mac/mac-service(%d): kill: %s (%d)\n", __LINE__, strerror(err),
                        err);
     }
-    if (ProcessGone(pid)) {
+    if (ProcessGone(pid, uiExecutable)) {
         return;
     }
     for (int i = 0; i < kProbesAfterTerm; ++i) {
         SleepOneSecond();
-        if (ProcessGone(pid)) {
+        if (ProcessGone(pid, uiExecutable)) {
             return;
         }
     }
     SleepOneSecond();
-    kill(pid, SIGKILL);
+    // Checked again at the last moment: in five seconds the pid may have
+    // passed to another process.
+    if (!ProcessGone(pid, uiExecutable)) {
+        kill(pid, SIGKILL);
+    }
 }
 
 void MacService::PostUpgrade()
 {
+    // An incomplete copy may hold the UI executable without what it needs.
+    if (IsUpgradeIncomplete()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] mac/mac-service(%d): installation '%s' is incomplete, not "
+                       "launching Halvenor UI\n",
+                       __LINE__, user_app_path.c_str());
+        return;
+    }
     if (LaunchPerUserBin() < 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] mac/mac-service(%d): Failed to launch Halvenor UI\n", __LINE__);

@@ -2,6 +2,8 @@
 
 #include "cloud-service.h"
 
+#include <string>
+
 #include <sys/types.h>
 
 // The pid file's "pid" value as a process id. Only decimal text (leading
@@ -9,6 +11,12 @@
 // a process; anything else, 0 and negatives included, yields false, since
 // kill() would read those as process groups or as every process.
 bool ParseUiPid(const ustring& text, pid_t& pid);
+
+// Whether pid is a client UI that the launcher may stop: a pid above 1 that
+// is not this process, owned by the same user, running the executable at
+// uiExecutable (also when that file has been replaced since). Otherwise why
+// tells the reason, or stays empty when no process has this pid.
+bool IsClientUiProcess(pid_t pid, const ustring& uiExecutable, std::string& why);
 
 // The macOS upgrade driver: decides from the build numbers and the per-user
 // UI executable, stops the running client UI through its pid file, and
@@ -19,13 +27,17 @@ public:
     MacService();
     ~MacService() override;
 
-    // Blocks for up to about five seconds (SIGTERM, probes, SIGKILL).
+    // Blocks for up to about five seconds (SIGTERM, probes, SIGKILL). Signals
+    // only the process that IsClientUiProcess accepts.
     void StopService() override;
     // Stops the UI when a per-user copy exists, then PrepareUserEnv.
     int HandlePackageUpgrade() override;
-    // Launches the client; a failure is logged, never passed on.
+    // Launches the client unless its copy is incomplete; a failure is logged,
+    // never passed on.
     void PostUpgrade() override;
+    // Recovers from an interrupted run, then loads both version records.
     void PreUpgrade() override;
+    // Also true while an upgrade is incomplete.
     bool IsNeedUpgrade() override;
 
     bool PerUserBinPathExist();

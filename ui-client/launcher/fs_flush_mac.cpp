@@ -1,0 +1,83 @@
+#include "fs_flush.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace FsFlush {
+
+namespace {
+
+int SyncPath(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    int result = fsync(fd) == 0 ? 0 : errno;
+    close(fd);
+    // A file system that cannot flush offers nothing better to wait for.
+    if (result == EINVAL) {
+        result = 0;
+    }
+    return result;
+}
+
+// Children first, so that a folder is flushed after the entries it lists.
+int SyncTree(const std::string& path)
+{
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) {
+        return errno;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        return 0; // its folder's flush records it
+    }
+    if (S_ISDIR(st.st_mode)) {
+        DIR* dir = opendir(path.c_str());
+        if (dir == nullptr) {
+            return errno;
+        }
+        int result = 0;
+        errno = 0;
+        while (const dirent* entry = readdir(dir)) {
+            if (strcmp(entry->d_name, ".") == 0 || strcmp(entry->d_name, "..") == 0) {
+                continue;
+            }
+            result = SyncTree(path + "/" + entry->d_name);
+            if (result != 0) {
+                break;
+            }
+            errno = 0;
+        }
+        if (result == 0 && errno != 0) {
+            result = errno;
+        }
+        closedir(dir);
+        if (result != 0) {
+            return result;
+        }
+    } else if (!S_ISREG(st.st_mode)) {
+        return 0;
+    }
+    return SyncPath(path);
+}
+
+} // namespace
+
+int FlushTree(const ustring& path)
+{
+    return SyncTree(path.c_str());
+}
+
+int FlushFolder(const ustring& path)
+{
+    return SyncPath(path.c_str());
+}
+
+} // namespace FsFlush
