@@ -254,14 +254,23 @@ protected:
         App();
         home = std::make_unique<ScopedEnv>("HOME", tmp.path());
         launcher = new Launcher();
-        dialog = FindDialog();
-        ASSERT_NE(dialog, nullptr);
+        // No window until an upgrade asks for one.
+        ASSERT_EQ(FindDialog(), nullptr);
     }
     void TearDown() override { delete launcher; }
 
     void Invoke(const char* slot)
     {
         ASSERT_TRUE(QMetaObject::invokeMethod(launcher, slot, Qt::DirectConnection)) << slot;
+    }
+    // Quits with LaunchDone's result, or 99 if it never comes.
+    int Exec()
+    {
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(20000);
+        return QApplication::exec();
     }
     void Progress(int total, int steps)
     {
@@ -277,14 +286,16 @@ protected:
 
 TEST_F(LauncherSlots, DialogFollowsProgressAndTexts)
 {
-    // As the Launcher leaves it: hidden, no buttons, no automatic reset.
-    EXPECT_FALSE(dialog->isVisible());
+    // As the Launcher shows it: no buttons, no automatic reset.
+    Invoke("ShowMsgBox");
+    dialog = FindDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->findChildren<QPushButton*>().isEmpty());
     EXPECT_FALSE(dialog->autoReset());
+    EXPECT_EQ(dialog->labelText(), QString("Halvenor Drive is initializing..."));
 
     // Percentages truncate; reaching the maximum neither resets nor hides.
-    Invoke("ShowMsgBox");
-    EXPECT_TRUE(dialog->isVisible());
     Progress(3, 1);
     EXPECT_EQ(dialog->value(), 33);
     Progress(100, 100);
@@ -315,13 +326,28 @@ TEST_F(LauncherSlots, DialogFollowsProgressAndTexts)
     EXPECT_EQ(dialog->labelText(), QString::fromUtf8("Größe 1/2"));
 }
 
+TEST_F(LauncherSlots, RunWithoutUpgradeNeverBuildsTheDialog)
+{
+    launcher->Run();
+    std::thread handler(
+        [this] { QMetaObject::invokeMethod(launcher, "LaunchDone", Qt::QueuedConnection); });
+    handler.join();
+    EXPECT_EQ(Exec(), 0);
+    EXPECT_EQ(FindDialog(), nullptr);
+    EXPECT_EQ(QtThreadCount(0), 0);
+}
+
 TEST_F(LauncherSlots, ReportsFromAnotherThreadArriveInOrderBeforeLaunchDone)
 {
-    QProgressBar* bar = dialog->findChild<QProgressBar*>();
-    ASSERT_NE(bar, nullptr);
-    std::vector<std::pair<int, bool>> seen; // value, dialog visible
-    QObject::connect(bar, &QProgressBar::valueChanged,
-                     [&](int v) { seen.emplace_back(v, dialog->isVisible()); });
+    // What the dialog shows after each report: value and visibility, or
+    // {-1, false} while there is no dialog. Connected after the Launcher's
+    // own slot, so it runs after it.
+    std::vector<std::pair<int, bool>> seen;
+    QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress, launcher,
+                     [&] {
+                         ProcessingProgressDialog* d = FindDialog();
+                         seen.emplace_back(d ? d->value() : -1, d && d->isVisible());
+                     });
 
     ASSERT_EQ(QtThreadCount(0), 0);
     launcher->Run();
@@ -339,20 +365,14 @@ TEST_F(LauncherSlots, ReportsFromAnotherThreadArriveInOrderBeforeLaunchDone)
     });
     handler.join();
     // Queued, not delivered on the emitting thread.
-    EXPECT_EQ(dialog->value(), 0);
-    EXPECT_EQ(dialog->labelText(), QString("Halvenor Drive is initializing..."));
-
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(20000);
-    const int result = QApplication::exec();
-    guard.stop();
+    EXPECT_EQ(FindDialog(), nullptr);
+    EXPECT_TRUE(seen.empty());
 
     // LaunchDone quits the loop with 0 after every earlier report was shown.
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(seen,
-              (std::vector<std::pair<int, bool>>{{25, true}, {50, true}, {75, true}, {100, true}}));
+    EXPECT_EQ(Exec(), 0);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, bool>>{{25, true}, {50, true}, {75, true}}));
+    dialog = FindDialog();
+    ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->value(), 100);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->labelText(), QString("extracting"));

@@ -106,9 +106,6 @@ void Worker::HandleServicce()
 Launcher::Launcher() : QObject(nullptr)
 {
     worker = new Worker();
-    dialog = new ProcessingProgressDialog();
-    dialog->setCancelButton(nullptr);
-    dialog->setAutoReset(false);
 
     Notify_Adapter* relay = Notify_Adapter::GetInstance();
     connect(this, &Launcher::sigStart, worker, &Worker::HandleServicce);
@@ -136,14 +133,26 @@ void Launcher::Start()
     emit sigStart();
 }
 
+ProcessingProgressDialog* Launcher::Dialog()
+{
+    // Built on first use: most runs need no upgrade and never show it, and
+    // its style sheet, font and icon are a good part of a start-up's cost.
+    if (!dialog) {
+        dialog = new ProcessingProgressDialog();
+        dialog->setCancelButton(nullptr);
+        dialog->setAutoReset(false);
+    }
+    return dialog;
+}
+
 void Launcher::ShowMsgBox()
 {
-    dialog->show();
+    Dialog()->show();
 }
 
 void Launcher::SetLabelText(const QString& text)
 {
-    dialog->setLabelText(text);
+    Dialog()->setLabelText(text);
 }
 
 void Launcher::UpdateProgress(int total, int steps)
@@ -153,13 +162,15 @@ void Launcher::UpdateProgress(int total, int steps)
         return;
     }
     // 64-bit so that huge entry counts cannot overflow the product.
-    dialog->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
+    Dialog()->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
 }
 
 void Launcher::LaunchDone()
 {
-    dialog->setValue(100);
-    dialog->hide();
+    if (dialog) {
+        dialog->setValue(100);
+        dialog->hide();
+    }
     worker->QuitThread();
     worker->JoinThread();
     QCoreApplication::quit();

@@ -48,7 +48,8 @@ private:
 };
 
 // GUI-thread side of a run: owns the worker and the dialog, feeds the dialog
-// from the worker's and the relay's signals and ends the application.
+// from the worker's and the relay's signals and ends the application. The
+// dialog exists only once an upgrade asks for it.
 class Launcher : public QObject
 {
     Q_OBJECT
@@ -70,6 +71,8 @@ private Q_SLOTS:
     void ShowMsgBox();
 
 private:
+    ProcessingProgressDialog* Dialog();
+
     Worker* worker;
-    ProcessingProgressDialog* dialog;
+    ProcessingProgressDialog* dialog = nullptr;
 };
