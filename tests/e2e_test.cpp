@@ -74,7 +74,7 @@ protected:
         standIn = ReadFile(HALVENOR_UI_STANDIN);
         ASSERT_FALSE(standIn.empty());
         ASSERT_TRUE(MakeDirs(home) && MakeDirs(tmp.path() + "/run", 0700) &&
-                    MakeDirs(tmp.path() + "/tmp"));
+                    MakeDirs(tmp.path() + "/tmp") && MakeDirs(WorkDir()));
         ASSERT_TRUE(WriteFile(Launcher(), ReadFile(HALVENOR_LAUNCHER), 0755));
         DeployPlatformPlugins();
         ASSERT_TRUE(
@@ -87,7 +87,20 @@ protected:
         for (pid_t pid : launched) {
             kill(pid, SIGKILL);
         }
+        // The launcher may be started from any folder, the user's own
+        // included: it must never write there, whatever the run did.
+        std::string written;
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(WorkDir(), error), end; !error && it != end;
+             it.increment(error)) {
+            written += " " + it->path().filename().string();
+        }
+        EXPECT_FALSE(error) << WorkDir() << ": " << error.message();
+        EXPECT_EQ(written, "") << "the launcher wrote into its working folder";
     }
+
+    // The working folder of every launcher run, empty.
+    std::string WorkDir() const { return tmp.path() + "/cwd"; }
 
     std::string Launcher() const { return bundle + "/Contents/MacOS/launcher"; }
     std::string LogFile() const { return home + "/.Halvenor/log/launcher.log"; }
@@ -167,7 +180,7 @@ protected:
         options.env = Env(extra);
         options.outFile = tmp.path() + "/" + name + ".out";
         options.errFile = tmp.path() + "/" + name + ".err";
-        options.cwd = tmp.path();
+        options.cwd = WorkDir();
         return options;
     }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/stat.h>
@@ -175,6 +176,14 @@ TEST_F(ServiceTest, UpgradeDecisionComparesBuildNumbers)
         {"quoted blanks and sign", true, "\" +7\"", "8", 7, 8, true},
         {"beyond int clamps", true, "99999999999", "2147483647", INT_MAX, INT_MAX, false},
     };
+    // Qt caches a record by path, size and time to the millisecond; records
+    // rewritten within the same millisecond get times of their own.
+    time_t stamp = 1000000000;
+    auto writeRecord = [&stamp](const std::string& path, const std::string& record) {
+        WriteFile(path, record);
+        const struct timespec times[2] = {{++stamp, 0}, {stamp, 0}};
+        ASSERT_EQ(0, utimensat(AT_FDCWD, path.c_str(), times, 0));
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RemoveTree(UserApp());
@@ -183,11 +192,11 @@ TEST_F(ServiceTest, UpgradeDecisionComparesBuildNumbers)
             WriteFile(UserExe(), "ui");
         }
         if (c.source != nullptr) {
-            WriteFile(UserApp() + "/Contents/Resources/INFO",
-                      VersionRecord("9", "9", c.source, "9"));
+            writeRecord(UserApp() + "/Contents/Resources/INFO",
+                        VersionRecord("9", "9", c.source, "9"));
         }
         if (c.target != nullptr) {
-            WriteFile(resources + "/INFO", VersionRecord("1", "1", c.target, "1"));
+            writeRecord(resources + "/INFO", VersionRecord("1", "1", c.target, "1"));
         }
         MacService service;
         service.PreUpgrade();

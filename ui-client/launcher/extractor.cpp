@@ -232,6 +232,11 @@ std::string CheckEntry(const std::string& root, archive_entry* entry, const char
     if (type != 0 && type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK) {
         return "devices, FIFOs and sockets are not extracted";
     }
+    // Rebasing would keep them below root, but a package naming places
+    // outside the bundle is not one to install.
+    if (path[0] == '/') {
+        return "absolute paths are not extracted";
+    }
     bool dotdot = false;
     std::vector<std::string> parts = Components(path, &dotdot);
     *self = parts.empty();
@@ -379,6 +384,12 @@ int Extractor::Extract()
         }
         if (archive_entry_filetype(entry) == AE_IFLNK) {
             real_folders.clear();
+        }
+        // A folder that its owner may not write could not be emptied again:
+        // the rollback, and the removal of this copy after the next upgrade,
+        // would fail for every user but root.
+        if (archive_entry_filetype(entry) == AE_IFDIR) {
+            archive_entry_set_perm(entry, archive_entry_perm(entry) | S_IRWXU);
         }
         if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
             if (count_ok()) {

@@ -1,0 +1,505 @@
+// Hostile and damaged packages through the whole upgrade: the old copy is
+// moved aside, the package is written until it fails, and the rollback must
+// leave the disk exactly as it was, inside the per-user folder and outside.
+
+#include "mac/mac-service.h"
+#include "service_test_support.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using NameSet = std::set<std::string>;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+std::string Noise(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string data(size, '\0');
+    for (char& c : data) {
+        c = static_cast<char>(random());
+    }
+    return data;
+}
+
+void PutField(std::string& header, size_t at, size_t width, const std::string& text)
+{
+    std::copy_n(text.begin(), std::min(width, text.size()), header.begin() + at);
+}
+
+// One ustar entry with its data, padded to whole blocks. Library writers drop
+// the data of hard links, so those entries are made by hand.
+std::string TarEntry(const std::string& name, char type, const std::string& link,
+                     const std::string& data)
+{
+    std::string header(512, '\0');
+    char number[16];
+    PutField(header, 0, 100, name);
+    PutField(header, 100, 8, "0000644");
+    PutField(header, 108, 8, "0000000");
+    PutField(header, 116, 8, "0000000");
+    snprintf(number, sizeof(number), "%011o", static_cast<unsigned>(data.size()));
+    PutField(header, 124, 12, number);
+    PutField(header, 136, 12, "14524770400");
+    header[156] = type;
+    PutField(header, 157, 100, link);
+    PutField(header, 257, 6, std::string("ustar\0", 6));
+    PutField(header, 263, 2, "00");
+    std::fill_n(header.begin() + 148, 8, ' ');
+    unsigned sum = 0;
+    for (const char c : header) {
+        sum += static_cast<unsigned char>(c);
+    }
+    snprintf(number, sizeof(number), "%06o", sum);
+    PutField(header, 148, 7, std::string(number, 7));
+    std::string entry = header + data;
+    entry.resize((entry.size() + 511) / 512 * 512, '\0');
+    return entry;
+}
+
+// A pax header makes readers take a hard link's size as given, so that its
+// data is written into whatever file the link joins.
+std::string HardLinkWithData(const std::string& name, const std::string& target,
+                             const std::string& data)
+{
+    const std::string body = " path=" + name + "\n";
+    size_t length = body.size() + 1;
+    while (std::to_string(length).size() + body.size() != length) {
+        ++length;
+    }
+    return TarEntry("PaxHeader/" + name, 'x', "", std::to_string(length) + body) +
+           TarEntry(name, '1', target, data);
+}
+
+// Every hard link in a package and whether it carries data.
+std::vector<std::pair<std::string, bool>> HardLinksIn(const std::string& package)
+{
+    std::vector<std::pair<std::string, bool>> links;
+    archive* reader = archive_read_new();
+    archive_read_support_filter_all(reader);
+    archive_read_support_format_all(reader);
+    archive_entry* entry = nullptr;
+    if (archive_read_open_filename(reader, package.c_str(), 10240) == ARCHIVE_OK) {
+        while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+            if (archive_entry_hardlink(entry) != nullptr) {
+                links.emplace_back(archive_entry_hardlink(entry), archive_entry_size(entry) > 0);
+            }
+        }
+    }
+    archive_read_free(reader);
+    return links;
+}
+
+// The worker's calls up to the upgrade: 0 upgraded, 1 not needed, -1 failed.
+int UpgradeFlow(MacService& service)
+{
+    service.PreUpgrade();
+    if (!service.IsNeedUpgrade()) {
+        return 1;
+    }
+    return service.HandlePackageUpgrade() == 0 ? 0 : -1;
+}
+
+void ChownTree(const std::string& root, uid_t uid, gid_t gid)
+{
+    ASSERT_EQ(0, lchown(root.c_str(), uid, gid)) << root << ": " << strerror(errno);
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(root, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        ASSERT_EQ(0, lchown(it->path().c_str(), uid, gid)) << it->path() << ": " << strerror(errno);
+    }
+    ASSERT_FALSE(error) << root << ": " << error.message();
+}
+
+// Remembers whether the extraction wrote the new UI executable before it
+// failed, so that each case is known to have had something to roll back.
+class WatchedService : public MacService
+{
+public:
+    int ExtractPackage() override
+    {
+        const auto start = Clock::now();
+        const int result = MacService::ExtractPackage();
+        extractSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+        wroteFiles = ReadFile(UserExe()) == "new user interface";
+        return result;
+    }
+
+    std::string UserExe() const
+    {
+        return std::string(user_app_path.c_str()) + "/Contents/MacOS/halvenor-drive-ui";
+    }
+
+    bool wroteFiles = false;
+    double extractSeconds = 0;
+};
+
+class HostilePackageTest : public ServiceTest
+{
+protected:
+    std::string Outside() const { return dir + "/outside"; }
+
+    // Build 10 installed, build 20 shipped, and a folder beside the home
+    // folder with a secret that packages aim at.
+    void Prepare()
+    {
+        RemoveTree(UserHalvenor());
+        RemoveTree(Outside());
+        WriteFile(Outside() + "/secret", "secret");
+        MakeDirs(Outside() + "/sub");
+        WriteFile(resources + "/INFO", VersionRecord("1", "1", "20", "3"));
+        MakeUserCopy("10");
+    }
+
+    // The UI executable and the version record of build 20 first: a partial
+    // copy left behind would pass for an installed one.
+    static ArchiveWriter Valid()
+    {
+        ArchiveWriter package(ArchiveWriter::TarGz);
+        package.File("Contents/MacOS/halvenor-drive-ui", "new user interface", 0755)
+            .File("Contents/Resources/INFO", VersionRecord("1", "1", "20", "3"));
+        return package;
+    }
+
+    // Root may remove any folder whatever its mode, so as root run() goes to
+    // a child process of an ordinary user that owns the home folder. Gives
+    // run()'s result, which must fit an exit code.
+    int AsOrdinaryUser(const std::function<int()>& run)
+    {
+        if (geteuid() != 0) {
+            return run();
+        }
+        const uid_t nobody = 65534;
+        // The bundle's temporary folder and this test's are private to root.
+        const std::string bundleTop = fs::path(TestBundleRoot()).parent_path().string();
+        ChownTree(home, nobody, nobody);
+        chmod(dir.c_str(), 0755);
+        chmod(bundleTop.c_str(), 0755);
+        fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            const int code = setgid(nobody) == 0 && setuid(nobody) == 0 ? run() : 99;
+            fflush(nullptr);
+            _exit(code);
+        }
+        int status = -1;
+        while (child > 0 && waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        chmod(dir.c_str(), 0700);
+        chmod(bundleTop.c_str(), 0700);
+        EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Runs the worker's calls with the package in place and checks that the
+    // upgrade fails, for the reason in log, and changes nothing anywhere.
+    // partial tells that the failure comes after files were written.
+    // Returns the seconds that the extraction took (0 for an ordinary user).
+    double ExpectRefused(const std::string& log, bool partial, bool ordinaryUser = false)
+    {
+        const auto copy = Snapshot(UserApp());
+        const NameSet halvenor = Names(UserHalvenor());
+        const NameSet homeNames = Names(home);
+        const NameSet top = Names(dir);
+        const auto outside = Snapshot(Outside());
+        const auto bundle = Snapshot(resources);
+        const size_t logged = AllLines().size();
+
+        double seconds = 0;
+        // The flow's result plus one, and 4 when files were written.
+        const auto run = [&seconds] {
+            WatchedService service;
+            const int result = UpgradeFlow(service);
+            seconds = service.extractSeconds;
+            return (result + 1) | (service.wroteFiles ? 4 : 0);
+        };
+        const int outcome = ordinaryUser ? AsOrdinaryUser(run) : run();
+        EXPECT_EQ(0, outcome & 3) << "the upgrade did not fail";
+        EXPECT_EQ(partial, (outcome & 4) != 0);
+
+        EXPECT_EQ(copy, Snapshot(UserApp()));
+        EXPECT_EQ(halvenor, Names(UserHalvenor())) << "something new in ~/.Halvenor";
+        EXPECT_EQ(homeNames, Names(home));
+        EXPECT_EQ(top, Names(dir));
+        EXPECT_EQ(outside, Snapshot(Outside()));
+        EXPECT_EQ(bundle, Snapshot(resources));
+        EXPECT_FALSE(MacService().IsUpgradeIncomplete());
+
+        const std::vector<std::string> lines = AllLines();
+        bool found = false;
+        for (size_t i = logged; i < lines.size(); ++i) {
+            found = found || lines[i].find(log) != std::string::npos;
+        }
+        EXPECT_TRUE(found) << "no log line with '" << log << "'";
+        return seconds;
+    }
+
+    // A normal run with a good package of build 20 upgrades the copy.
+    void ExpectGoodUpgrade()
+    {
+        WriteFile(resources + "/INFO", VersionRecord("1", "1", "20", "3"));
+        MakeGoodPackage("20");
+        MacService service;
+        EXPECT_EQ(0, UpgradeFlow(service));
+        EXPECT_EQ("new user interface", ReadFile(UserExe()));
+        EXPECT_EQ("new resource", ReadFile(UserApp() + "/Contents/Resources/new.txt"));
+        EXPECT_FALSE(Exists(UserApp() + "/Contents/Resources/data.bin"));
+        EXPECT_EQ(NameSet{"Halvenor.app"}, Names(UserHalvenor()));
+    }
+};
+
+TEST_F(HostilePackageTest, DamagedPackagesRollBack)
+{
+    // Large enough that half of it ends inside the incompressible data.
+    ArchiveWriter good = Valid();
+    for (int i = 0; i < 4; ++i) {
+        good.File("Contents/Resources/blob" + std::to_string(i), Noise(64 * 1024, i));
+    }
+    const std::string goodPath = dir + "/good.vpk";
+    WritePackage(goodPath, good);
+    const std::string whole = ReadFile(goodPath);
+    ASSERT_GT(whole.size(), 200u * 1024);
+
+    const struct
+    {
+        const char* what;
+        std::string bytes;
+        const char* log;
+        bool partial;
+    } cases[] = {
+        {"empty file", "", "Failed to calculate total file numbers", false},
+        {"random bytes", Noise(4096, 99), "Unrecognized archive format", false},
+        {"cut at half", whole.substr(0, whole.size() / 2), "truncated gzip input", true},
+        {"cut in the gzip trailer", whole.substr(0, whole.size() - 4),
+         "archive_read_extract2 failed", true},
+        {"gzip trailer gone", whole.substr(0, whole.size() - 8), "archive_read_extract2 failed",
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Prepare();
+        WriteFile(PackagePath(), c.bytes);
+        ExpectRefused(c.log, c.partial);
+    }
+    ExpectGoodUpgrade();
+}
+
+TEST_F(HostilePackageTest, EscapingAndForbiddenEntriesRollBack)
+{
+    const std::string outside = Outside();
+    std::string longPath = "Contents/Resources/deep";
+    while (longPath.size() <= 4096) {
+        longPath += "/" + std::string(200, 'd');
+    }
+    struct Case
+    {
+        const char* what;
+        ArchiveWriter package;
+        const char* log;
+    };
+    std::vector<Case> cases;
+    auto add = [&](const char* what, const char* log) -> ArchiveWriter& {
+        cases.push_back(Case{what, Valid(), log});
+        return cases.back().package;
+    };
+    add("dot dot beside the copy", "archive_read_extract2 failed").File("../escape", "bad");
+    add("dot dot into the outside", "archive_read_extract2 failed")
+        .File("Contents/../../../../outside/secret", "overwritten");
+    add("absolute folder", "absolute paths").Dir(outside + "/made/");
+    add("absolute file", "absolute paths").File(outside + "/secret", "overwritten");
+    add("empty name", "destination itself").File("", "bad");
+    add("dot", "destination itself").File(".", "bad");
+    add("link to an outside folder", "symbolic link")
+        .Symlink("Contents/Frameworks/out", outside)
+        .File("Contents/Frameworks/out/secret", "overwritten")
+        .File("Contents/Frameworks/out/planted", "bad");
+    add("link climbing out", "symbolic link")
+        .Symlink("Contents/up", "../../../../outside")
+        .Dir("Contents/up/sub/made/")
+        .File("Contents/up/secret", "overwritten");
+    add("absolute hard link", "does not exist").Hardlink("Contents/h", outside + "/secret");
+    add("hard link with dot dot", "is not a file below")
+        .Hardlink("Contents/h", "../../../outside/secret");
+    add("hard link through a link", "symbolic link")
+        .Symlink("Contents/x", outside)
+        .Hardlink("Contents/h", "Contents/x/secret");
+    add("fifo", "FIFOs").Fifo("Contents/Resources/fifo");
+    add("character device", "devices").CharDevice("Contents/Resources/null", 1, 3);
+    add("block device", "devices").BlockDevice("Contents/Resources/loop", 7, 0);
+    add("path over 4 KiB", "longer than").File(longPath, "x");
+    add("name over 255 bytes", "longer than")
+        .File("Contents/Resources/" + std::string(NAME_MAX + 1, 'n'), "x");
+
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Prepare();
+        WritePackage(PackagePath(), c.package);
+        ExpectRefused(c.log, true);
+        EXPECT_FALSE(Exists(outside + "/planted"));
+        EXPECT_EQ("secret", ReadFile(outside + "/secret"));
+    }
+
+    // Hard links that carry data would write it into the file they join.
+    const std::string prefix =
+        TarEntry("Contents/MacOS/halvenor-drive-ui", '0', "", "new user interface") +
+        TarEntry("Contents/Resources/INFO", '0', "", VersionRecord("1", "1", "20", "3"));
+    const std::string end(1024, '\0');
+    const struct
+    {
+        const char* what;
+        std::string entries;
+        const char* log;
+    } withData[] = {
+        {"absolute hard link with data",
+         HardLinkWithData("Contents/h", outside + "/secret", "overwritten"), "does not exist"},
+        {"hard link with dot dot and data",
+         HardLinkWithData("Contents/h", "../../../outside/secret", "overwritten"),
+         "is not a file below"},
+        {"hard link through a link with data",
+         TarEntry("Contents/x", '2', outside, "") +
+             HardLinkWithData("Contents/h", "Contents/x/secret", "overwritten"),
+         "symbolic link"},
+    };
+    for (const auto& c : withData) {
+        SCOPED_TRACE(c.what);
+        Prepare();
+        WriteFile(PackagePath(), prefix + c.entries + end);
+        const auto links = HardLinksIn(PackagePath());
+        ASSERT_EQ(1u, links.size());
+        ASSERT_TRUE(links[0].second) << "the hard link lost its data";
+        ExpectRefused(c.log, true);
+        EXPECT_EQ("secret", ReadFile(outside + "/secret"));
+    }
+
+    ExpectGoodUpgrade();
+}
+
+TEST_F(HostilePackageTest, HundredThousandEntriesRollBackInTime)
+{
+    const int kEntries = 100000;
+    Prepare();
+    ArchiveWriter package = Valid();
+    for (int i = 0; i < kEntries; ++i) {
+        package.File("Contents/Resources/bulk/" + std::to_string(i / 1000) + "/" +
+                         std::to_string(i % 1000),
+                     "x");
+    }
+    package.File("../escape", "bad");
+    auto start = Clock::now();
+    WritePackage(PackagePath(), package);
+    const double writing = std::chrono::duration<double>(Clock::now() - start).count();
+
+    start = Clock::now();
+    const double extraction = ExpectRefused("archive_read_extract2 failed", true);
+    const double upgrade = std::chrono::duration<double>(Clock::now() - start).count();
+    printf("%d entries: package written in %.1f s, failed upgrade in %.1f s (extraction "
+           "%.1f s, rollback %.1f s)\n",
+           kEntries, writing, upgrade, extraction, upgrade - extraction);
+    // The time is mostly the file system's and varies with the machine's load;
+    // the bound catches work that grows faster than the number of entries.
+    EXPECT_LT(upgrade, 120.0);
+    ExpectGoodUpgrade();
+}
+
+TEST_F(HostilePackageTest, FrameworkLinksInsideTheBundleUpgrade)
+{
+    const std::string framework = "Contents/Frameworks/F.framework";
+    // Links before their targets exist, as a sorted listing gives them, and
+    // after them; the outside link is legitimate as long as nothing is
+    // written through it, and removing an old copy must not follow it.
+    for (bool linksFirst : {true, false}) {
+        SCOPED_TRACE(linksFirst ? "links first" : "links last");
+        Prepare();
+        ArchiveWriter package = Valid();
+        package.File("Contents/Resources/new.txt", "new resource");
+        auto links = [&](ArchiveWriter& p) {
+            p.Symlink(framework + "/F", "Versions/Current/F")
+                .Symlink(framework + "/Resources", "Versions/Current/Resources")
+                .Symlink(framework + "/Versions/Current", "A")
+                .Symlink("Contents/Resources/shared", Outside());
+        };
+        if (linksFirst) {
+            links(package);
+        }
+        package.File(framework + "/Versions/A/F", "framework code", 0755)
+            .File(framework + "/Versions/A/Resources/Info.plist", "plist");
+        if (!linksFirst) {
+            links(package);
+        }
+        WritePackage(PackagePath(), package);
+        const auto outside = Snapshot(Outside());
+
+        MacService service;
+        ASSERT_EQ(0, UpgradeFlow(service));
+        const auto tree = Snapshot(UserApp());
+        EXPECT_EQ("link:Versions/Current/F", tree.at(framework + "/F"));
+        EXPECT_EQ("link:A", tree.at(framework + "/Versions/Current"));
+        EXPECT_EQ("framework code", ReadFile(UserApp() + "/" + framework + "/F"));
+        EXPECT_EQ("plist", ReadFile(UserApp() + "/" + framework + "/Resources/Info.plist"));
+        EXPECT_EQ(NameSet{"Halvenor.app"}, Names(UserHalvenor()));
+
+        // The copy with its links becomes the backup of the next upgrade and
+        // is removed after it; a failed upgrade removes the partial copy.
+        WriteFile(resources + "/INFO", VersionRecord("1", "1", "30", "3"));
+        MakeFailingPackage();
+        EXPECT_NE(0, MacService().PrepareUserEnv());
+        EXPECT_EQ(tree, Snapshot(UserApp()));
+        MakeGoodPackage("30");
+        EXPECT_EQ(0, MacService().PrepareUserEnv());
+        EXPECT_FALSE(Exists(UserApp() + "/" + framework));
+        EXPECT_EQ(NameSet{"Halvenor.app"}, Names(UserHalvenor()));
+        EXPECT_EQ(outside, Snapshot(Outside()));
+    }
+}
+
+TEST_F(HostilePackageTest, FoldersTheOwnerMayNotWriteStayRemovable)
+{
+    // Such folders in a package that fails later: the rollback must still
+    // empty the partial copy.
+    Prepare();
+    ArchiveWriter failing = Valid();
+    failing.Dir("Contents/ro/", 0500)
+        .File("Contents/ro/f", "x")
+        .Dir("Contents/locked/", 0)
+        .File("../escape", "bad");
+    WritePackage(PackagePath(), failing);
+    ExpectRefused("archive_read_extract2 failed", true, true);
+
+    // In a package that installs: the next upgrade must remove the old copy.
+    Prepare();
+    ArchiveWriter good = Valid();
+    good.Dir("Contents/ro/", 0500).File("Contents/ro/f", "x").Dir("Contents/locked/", 0);
+    WritePackage(PackagePath(), good);
+    const auto flow = [] {
+        MacService service;
+        return UpgradeFlow(service) + 1;
+    };
+    EXPECT_EQ(1, AsOrdinaryUser(flow));
+    EXPECT_EQ("x", ReadFile(UserApp() + "/Contents/ro/f"));
+    WriteFile(resources + "/INFO", VersionRecord("1", "1", "30", "3"));
+    MakeGoodPackage("30");
+    EXPECT_EQ(1, AsOrdinaryUser(flow));
+    EXPECT_FALSE(Exists(UserApp() + "/Contents/ro"));
+    EXPECT_EQ(NameSet{"Halvenor.app"}, Names(UserHalvenor()));
+}
+
+} // namespace
