@@ -538,6 +538,36 @@ TEST_F(ExtractorTest, HostilePackagesTouchNothingOutside)
     }
 }
 
+TEST_F(ExtractorTest, WorkingFolderComesBackAndRelativePathsWork)
+{
+    // The extraction works from inside the destination; the caller's working
+    // folder must be back afterwards, whether it succeeded or failed.
+    const std::string start = fs::current_path().string();
+    ArchiveWriter good;
+    good.Dir("a/").File("a/f", "f").Symlink("a/l", "f").Hardlink("a/h", "a/f");
+    ArchiveWriter bad;
+    bad.File("b", "b").File("../escape", "x");
+    const std::string goodPackage = Package(good, "good.tar");
+    Extractor ok = Make(goodPackage, dest);
+    EXPECT_EQ(RunExtract(ok), 0);
+    EXPECT_EQ(fs::current_path().string(), start);
+    EXPECT_EQ(ReadFile(dest + "/a/h"), "f");
+    EXPECT_EQ(fs::read_symlink(dest + "/a/l"), "f");
+    Extractor fails = Make(Package(bad, "bad.tar"), dest);
+    EXPECT_EQ(RunExtract(fails), -1);
+    EXPECT_EQ(fs::current_path().string(), start);
+    EXPECT_FALSE(Exists(root + "/escape"));
+
+    // Package and destination given relative to the caller's working folder.
+    fs::current_path(root);
+    fs::create_directories(root + "/rel");
+    Extractor relative = Make("pkg/good.tar", "rel");
+    EXPECT_EQ(RunExtract(relative), 0);
+    EXPECT_EQ(fs::current_path().string(), root);
+    EXPECT_EQ(ReadFile(root + "/rel/a/h"), "f");
+    fs::current_path(start);
+}
+
 TEST_F(ExtractorTest, DestinationBelowALinkedParent)
 {
     // A home folder reached through a link: the link must survive.

@@ -20,7 +20,9 @@
 #include <unordered_set>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -275,6 +277,53 @@ int CanonicalFolder(const char* path, std::string* root)
     return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }
 
+// SECURE_SYMLINKS makes the writer open every folder on an entry's path,
+// from "/" for an absolute one. Working from inside the destination, with
+// entry paths relative to it, limits that walk to the package's own folders,
+// which halves the system calls of a deep destination like the per-user copy.
+// The working folder is the process's, so this is only done when the package
+// path cannot be read wrongly meanwhile (the counting thread opens it too),
+// and the previous folder is restored at the end.
+class DestinationAsWorkingFolder
+{
+public:
+    DestinationAsWorkingFolder(const std::string& root, const ustring& package)
+    {
+        if (package.c_str_utf8()[0] != '/') {
+            return;
+        }
+        previous = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (previous >= 0 && chdir(root.c_str()) != 0) {
+            close(previous);
+            previous = -1;
+        }
+    }
+    ~DestinationAsWorkingFolder()
+    {
+        if (previous < 0) {
+            return;
+        }
+        if (fchdir(previous) != 0) {
+            Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                           "[WARNING] extractor(%d): Failed to return to the working folder "
+                           "('%s')\n",
+                           __LINE__, std::strerror(errno));
+        }
+        close(previous);
+    }
+    DestinationAsWorkingFolder(const DestinationAsWorkingFolder&) = delete;
+    DestinationAsWorkingFolder& operator=(const DestinationAsWorkingFolder&) = delete;
+
+    // The path to hand the writer for a path below root.
+    const char* Path(const std::string& below_root, size_t root_length) const
+    {
+        return previous >= 0 ? below_root.c_str() + root_length + 1 : below_root.c_str();
+    }
+
+private:
+    int previous = -1;
+};
+
 } // namespace
 
 int Extractor::Extract()
@@ -336,6 +385,7 @@ int Extractor::Extract()
         return -1;
     }
 
+    const DestinationAsWorkingFolder working(root, src_path);
     std::string rebased;
     std::string link;
     bool self = false;
@@ -378,9 +428,9 @@ int Extractor::Extract()
             }
             continue;
         }
-        archive_entry_set_pathname(entry, rebased.c_str());
+        archive_entry_set_pathname(entry, working.Path(rebased, root.size()));
         if (!link.empty()) {
-            archive_entry_set_hardlink(entry, link.c_str());
+            archive_entry_set_hardlink(entry, working.Path(link, root.size()));
         }
         if (archive_entry_filetype(entry) == AE_IFLNK) {
             real_folders.clear();

@@ -13,7 +13,9 @@ public:
     // Runs on the handler thread. Entries written before a failure stay on
     // disk; the caller rolls back. 0 on success, -1 on any failure. Some
     // progress reports come from the helper thread that counts the entries,
-    // so receivers take them queued (the default across threads).
+    // so receivers take them queued (the default across threads). While it
+    // runs, the process's working folder is the destination: other threads
+    // must not rely on relative paths meanwhile.
     int Extract();
     // Number of entries that read without error, or -1.
     int Count();

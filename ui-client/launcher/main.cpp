@@ -25,7 +25,9 @@ int main(int argc, char* argv[])
     // comes from the bundle.
     const QString pluginPath = QDir::cleanPath(QString::fromLocal8Bit(argc > 0 ? argv[0] : "") +
                                                QStringLiteral("/../../Frameworks/plugins"));
-    QCoreApplication::setLibraryPaths(QStringList() << pluginPath);
+    // Made absolute: plug-ins loaded later must not depend on the working
+    // folder, which the extraction changes while it runs.
+    QCoreApplication::setLibraryPaths(QStringList() << QDir(pluginPath).absolutePath());
     printf("lib path = '%s'\n", pluginPath.toUtf8().constData());
     // Out at once: when the platform plug-in cannot be loaded the application
     // object aborts the process, and this line is what tells where Qt looked.
