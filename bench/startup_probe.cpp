@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <dlfcn.h>
+#include <spawn.h>
 
 namespace {
 
@@ -101,13 +102,24 @@ extern "C" int _ZN12QApplication4execEv()
     return rc;
 }
 
-extern "C" bool _ZN8QProcess13startDetachedERK7QStringRK11QStringList(const void* program,
-                                                                      const void* arguments)
+extern "C" bool _ZN16QCoreApplication17installTranslatorEP11QTranslator(void* translator)
 {
-    static const auto fn = real<bool (*)(const void*, const void*)>(
-        "_ZN8QProcess13startDetachedERK7QStringRK11QStringList");
-    note("client start: enter");
-    const bool ok = fn(program, arguments);
-    note("client start: leave");
+    static const auto fn =
+        real<bool (*)(void*)>("_ZN16QCoreApplication17installTranslatorEP11QTranslator");
+    const bool ok = fn(translator);
+    note("translation: leave");
     return ok;
+}
+
+// The launcher starts the client with posix_spawn (libc, not Qt).
+extern "C" int posix_spawn(pid_t* pid, const char* path, const posix_spawn_file_actions_t* actions,
+                           const posix_spawnattr_t* attr, char* const argv[], char* const envp[])
+{
+    using Spawn = int (*)(pid_t*, const char*, const posix_spawn_file_actions_t*,
+                          const posix_spawnattr_t*, char* const[], char* const[]);
+    static const auto fn = reinterpret_cast<Spawn>(dlsym(RTLD_NEXT, "posix_spawn"));
+    note("client start: enter");
+    const int rc = fn(pid, path, actions, attr, argv, envp);
+    note("client start: leave");
+    return rc;
 }
