@@ -15,6 +15,9 @@
 #include <random>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/file.h>
+
 namespace {
 
 using namespace testutil;
@@ -494,6 +497,38 @@ TEST_F(LauncherRun, SecondInstanceIsRefusedWhileTheFirstRuns)
     EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
     EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
     EXPECT_NE(WaitForLaunchedClient(client->pid()), 0);
+}
+
+TEST_F(LauncherRun, LauncherOfAnotherBundleWaitsForTheUpgradeInProgress)
+{
+    ShipBuild("200");
+    InstallUserCopy("100");
+    const auto before = Snapshot(userApp);
+    // What the launcher of another bundle holds while it works on the copy.
+    const int held = open((home + "/.Halvenor").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+    const SpawnOptions options = LauncherOptions("waiting");
+    Child launcher(options);
+    bool waiting = false;
+    for (int waited = 0; !waiting && waited < 30000; waited += 20) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        for (const std::string& line : LogLines()) {
+            waiting = waiting || line.find("another launcher is updating the per-user copy, "
+                                           "waiting for it") != std::string::npos;
+        }
+    }
+    ASSERT_TRUE(waiting);
+    // It does nothing to the copy until the other one is done.
+    EXPECT_EQ(Snapshot(userApp), before);
+    EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 0);
+    close(held);
+
+    const Result r = Finish(launcher, options);
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+    EXPECT_NE(WaitForLaunchedClient(), 0);
 }
 
 TEST_F(LauncherRun, TwentySimultaneousStartsRunOneFlow)

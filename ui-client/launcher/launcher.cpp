@@ -6,6 +6,7 @@
 #include "notify_adapter.h"
 #include "progress_dialog.h"
 #include "str_table.h"
+#include "user_folder_lock.h"
 
 #include <QCoreApplication>
 
@@ -80,6 +81,15 @@ void Worker::JoinThread()
 void Worker::HandleServicce()
 {
     Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): running\n", 86);
+
+    // Held until the client is launched: another bundle's launcher finds the
+    // copy complete and up to date afterwards.
+    const UserFolderLock userFolder(Service::GetUserHalvenorInstallPath(), [] {
+        Logger::LogMsg(Logger::LEVEL_INFO, "launcher_debug",
+                       "[INFO] launcher(%d): another launcher is updating the per-user copy, "
+                       "waiting for it\n",
+                       __LINE__);
+    });
 
     service->PreUpgrade();
     if (service->IsNeedUpgrade()) {
