@@ -13,7 +13,6 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,16 +29,6 @@ using NameSet = std::set<std::string>;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-std::string Noise(size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string data(size, '\0');
-    for (char& c : data) {
-        c = static_cast<char>(random());
-    }
-    return data;
-}
 
 void PutField(std::string& header, size_t at, size_t width, const std::string& text)
 {

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include <signal.h>
@@ -172,6 +173,16 @@ std::set<std::string> Names(const std::string& dir)
         names.insert(it->path().filename().string());
     }
     return names;
+}
+
+std::string Noise(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string data(size, '\0');
+    for (char& c : data) {
+        c = static_cast<char>(random());
+    }
+    return data;
 }
 
 std::string ReadFile(const std::string& path)

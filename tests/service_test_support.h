@@ -25,6 +25,9 @@ std::string StandInPath();
 // Writes a package (gzip-compressed tar) at path; fails the test on error.
 void WritePackage(const std::string& path, ArchiveWriter& package);
 
+// size pseudo-random bytes, the same for the same seed.
+std::string Noise(size_t size, unsigned seed);
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 void MakeDirs(const std::string& path);

@@ -12,7 +12,6 @@
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -98,16 +97,6 @@ public:
 private:
     int fd = -1;
 };
-
-std::string Noise(size_t size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string data(size, '\0');
-    for (char& c : data) {
-        c = static_cast<char>(random());
-    }
-    return data;
-}
 
 unsigned long long FreeBytes(const std::string& path)
 {
