@@ -77,6 +77,28 @@ bool IsDotOrDotDot(const ustring& name)
     return name == "." || name == "..";
 }
 
+// Runs each(child path) for the entries of a folder, "." and ".." left out,
+// and stops at the first that fails. 0, or -3 when the folder cannot be read
+// or a child failed; then the folder itself is left alone.
+template <typename Each>
+int ForEachChild(const ustring& folder, Each each)
+{
+    DIR_HANDLE handle;
+    if (FSOpenDir(folder, 0, handle) != 0) {
+        return -3;
+    }
+    DIR_ENTRY entry;
+    int result = 0;
+    while (FSReadDir(handle, entry) == 1) {
+        if (!IsDotOrDotDot(entry.name) && each(folder + "/" + entry.name, entry.name) != 0) {
+            result = -3;
+            break;
+        }
+    }
+    FSCloseDir(handle);
+    return result;
+}
+
 // Logs a failed write (or the flush that stands for the last writes) and
 // maps it to FSCopy's result.
 int CopyWriteFailure(int line)
@@ -501,22 +523,9 @@ int RenameImpl(const ustring& src, const ustring& dst, bool exactCase, bool inTr
         if (FSMKDir(dst, true) != 0) {
             return -3;
         }
-        DIR_HANDLE handle;
-        if (FSOpenDir(src, 0, handle) != 0) {
-            return -3;
-        }
-        DIR_ENTRY entry;
-        int result = 0;
-        while (FSReadDir(handle, entry) == 1) {
-            if (IsDotOrDotDot(entry.name)) {
-                continue;
-            }
-            if (RenameImpl(src + "/" + entry.name, dst + "/" + entry.name, exactCase, true) != 0) {
-                result = -3;
-                break;
-            }
-        }
-        FSCloseDir(handle);
+        const int result = ForEachChild(src, [&](const ustring& child, const ustring& name) {
+            return RenameImpl(child, dst + "/" + name, exactCase, true);
+        });
         if (result != 0) {
             return result;
         }
@@ -548,22 +557,8 @@ int FSRemove(const ustring& path, bool /*unused*/)
     if (info.type != FILE_TYPE_DIRECTORY) {
         return remove(path.c_str()) == 0 ? 0 : -3;
     }
-    DIR_HANDLE handle;
-    if (FSOpenDir(path, 0, handle) != 0) {
-        return -3;
-    }
-    DIR_ENTRY entry;
-    int result = 0;
-    while (FSReadDir(handle, entry) == 1) {
-        if (IsDotOrDotDot(entry.name)) {
-            continue;
-        }
-        if (FSRemove(path + "/" + entry.name, false) != 0) {
-            result = -3;
-            break;
-        }
-    }
-    FSCloseDir(handle);
+    const int result = ForEachChild(
+        path, [](const ustring& child, const ustring& /*name*/) { return FSRemove(child, false); });
     if (result != 0) {
         return result;
     }

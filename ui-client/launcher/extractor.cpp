@@ -55,6 +55,30 @@ bool OpenArchive(archive* reader, const ustring& path)
     return archive_read_open_filename(reader, path.c_str_utf8(), kBlockSize) == ARCHIVE_OK;
 }
 
+// The package opened for a pass over its headers, or null after logging why.
+Handle OpenForReading(const ustring& src_path, const ustring& dest_path)
+{
+    Handle none(nullptr, archive_read_free);
+    if (dest_path.empty() || src_path.empty()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return none;
+    }
+    Handle reader(archive_read_new(), archive_read_free);
+    if (!reader.get()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
+        return none;
+    }
+    if (!OpenArchive(reader.get(), src_path)) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                       ErrorText(reader.get()));
+        return none;
+    }
+    return reader;
+}
+
 // Counts beside the extraction, so that a compressed package is not
 // decompressed twice one after the other (Count() stays the only counter),
 // and reports progress strictly in order from whichever thread can: the
@@ -465,21 +489,8 @@ int Extractor::Extract()
 
 int Extractor::Count()
 {
-    if (dest_path.empty() || src_path.empty()) {
-        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
-                       __LINE__);
-        return -1;
-    }
-    Handle reader(archive_read_new(), archive_read_free);
-    if (!reader.get()) {
-        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
-        return -1;
-    }
-    if (!OpenArchive(reader.get(), src_path)) {
-        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       ErrorText(reader.get()));
+    const Handle reader = OpenForReading(src_path, dest_path);
+    if (!reader) {
         return -1;
     }
     int count = 0;
@@ -494,21 +505,8 @@ int Extractor::Count()
 
 int Extractor::List()
 {
-    if (dest_path.empty() || src_path.empty()) {
-        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent, "[ERROR] extractor(%d): Invalid argument\n",
-                       __LINE__);
-        return -1;
-    }
-    Handle reader(archive_read_new(), archive_read_free);
-    if (!reader.get()) {
-        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
-        return -1;
-    }
-    if (!OpenArchive(reader.get(), src_path)) {
-        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       ErrorText(reader.get()));
+    const Handle reader = OpenForReading(src_path, dest_path);
+    if (!reader) {
         return -1;
     }
     archive_entry* entry = nullptr;
