@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 
 #include "ustring/ustring.h"
 
@@ -11,6 +12,11 @@ class Config
 public:
     std::map<ustring, ustring> entries;
     bool keep_quotes = false;
+
+    // Why the last read returned -1: the system's text, or that the file is
+    // no regular file (a FIFO or device would block the reader), or that a
+    // line is malformed.
+    std::string error;
 
     // 0 when the whole file was read; -1 for an empty path or an unopenable
     // file, and for a read error or a malformed line (entries is then emptied).

@@ -1,9 +1,15 @@
 #include "config.h"
 
+#include "safe_open.h"
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <locale>
 #include <sstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,11 +46,19 @@ unsigned char* skip_space(unsigned char* p)
 
 int Config::read(const ustring& path)
 {
+    error.clear();
     if (path.empty()) {
+        error = "no path";
         return -1;
     }
-    FILE* fp = std::fopen(path.c_str_utf8(), "r");
+    const int fd = OpenRegularFile(path.c_str_utf8(), O_RDONLY, 0, error);
+    if (fd < 0) {
+        return -1;
+    }
+    FILE* fp = fdopen(fd, "r");
     if (fp == nullptr) {
+        error = std::strerror(errno);
+        close(fd);
         return -1;
     }
 
@@ -61,6 +75,7 @@ int Config::read(const ustring& path)
         default:
             // One bad line discredits the whole file, and what came before it.
             entries.clear();
+            error = "malformed line";
             std::fclose(fp);
             return -1;
         }
@@ -70,6 +85,7 @@ int Config::read(const ustring& path)
     std::fclose(fp);
     if (!complete) {
         entries.clear();
+        error = "read error";
         return -1;
     }
     return 0;

@@ -7,10 +7,13 @@
 #include <ctime>
 #include <string>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <syslog.h>
+#include <unistd.h>
 
 #include "config.h"
+#include "safe_open.h"
 
 std::map<ustring, int> Logger::log_level;
 Logger::Type Logger::log_type = Logger::TYPE_STDOUT;
@@ -22,6 +25,7 @@ uint64_t* Logger::log_rotated_count_shared = nullptr;
 uint64_t Logger::log_rotated_count_private = 0;
 pthread_mutex_t* Logger::log_lock = nullptr;
 bool Logger::log_initialized = true;
+std::string Logger::open_error;
 
 namespace {
 
@@ -50,6 +54,23 @@ std::string RotatedName(int index)
     name += '_';
     name += std::to_string(index);
     return name;
+}
+
+// The log may lie in a folder that someone else prepared: never through a
+// link, never into a FIFO, never into another user's file; close-on-exec, so
+// that the client does not inherit it.
+FILE* OpenLogFile(const char* path)
+{
+    const int fd = OpenRegularFile(path, O_WRONLY | O_APPEND | O_CREAT, 0644, Logger::open_error);
+    if (fd < 0) {
+        return nullptr;
+    }
+    FILE* fp = fdopen(fd, "a");
+    if (fp == nullptr) {
+        Logger::open_error = std::strerror(errno);
+        close(fd);
+    }
+    return fp;
 }
 
 int StatSize(const char* path)
@@ -164,7 +185,7 @@ int Logger::Initialize(Logger::Type type, const ustring& logFile, const ustring&
         break;
     case TYPE_FILE:
         if (!logFile.empty()) {
-            fp = std::fopen(logFile.c_str_utf8(), "a");
+            fp = OpenLogFile(logFile.c_str_utf8());
         }
         opened = fp != nullptr;
         break;
@@ -250,6 +271,18 @@ void Logger::LogMsg2(Logger::Level level, const ustring& component, const char* 
     pthread_mutex_unlock(lock);
 }
 
+std::string LogSafe(const ustring& text)
+{
+    std::string safe(text.c_str_utf8(), text.length());
+    for (char& c : safe) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7f) {
+            c = '?';
+        }
+    }
+    return safe;
+}
+
 void LogMSG_c(int level, char* component, const char* format, va_list args)
 {
     const ustring name(component != nullptr ? component : "");
@@ -314,7 +347,7 @@ int Logger::Rotate()
     if (std::rename(log_path.c_str_utf8(), RotatedName(0).c_str()) != 0) {
         return -1;
     }
-    FILE* fp = std::fopen(log_path.c_str_utf8(), "a");
+    FILE* fp = OpenLogFile(log_path.c_str_utf8());
     if (fp == nullptr) {
         return -1;
     }
@@ -333,7 +366,7 @@ void Logger::ReloadLogFile()
     }
     CloseOwnedStream();
     log_fp = nullptr;
-    FILE* fp = std::fopen(log_path.c_str_utf8(), "a");
+    FILE* fp = OpenLogFile(log_path.c_str_utf8());
     if (fp == nullptr) {
         return;
     }

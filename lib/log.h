@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <string>
 
 #include <pthread.h>
 
@@ -65,7 +66,13 @@ public:
     static uint64_t log_rotated_count_private;
     static pthread_mutex_t* log_lock;
     static bool log_initialized;
+    // Why the log file was last refused or could not be opened.
+    static std::string open_error;
 };
+
+// Text from a file that someone else may have written, fit for one log
+// line: control characters (line breaks above all) become '?'.
+std::string LogSafe(const ustring& text);
 
 // Entry for code that holds the component as a plain character pointer.
 void LogMSG_c(int level, char* component, const char* format, va_list args)

@@ -190,6 +190,7 @@ TEST_F(ServiceTest, UpgradeDecisionComparesBuildNumbers)
         unlink((resources + "/INFO").c_str());
         if (c.exe) {
             WriteFile(UserExe(), "ui");
+            chmod(UserExe().c_str(), 0755);
         }
         if (c.source != nullptr) {
             writeRecord(UserApp() + "/Contents/Resources/INFO",
@@ -208,12 +209,29 @@ TEST_F(ServiceTest, UpgradeDecisionComparesBuildNumbers)
                   lines.back());
     }
 
-    // A non-executable file still counts: only existence is tested.
-    RemoveTree(UserApp());
-    WriteFile(UserExe(), "ui");
-    chmod(UserExe().c_str(), 0644);
+    // Only an executable regular file can start the client: anything else
+    // counts as missing, so that the next run repairs it.
     MacService service;
-    EXPECT_TRUE(service.PerUserBinPathExist());
+    const struct
+    {
+        const char* what;
+        mode_t mode; // 0: a folder
+        bool usable;
+    } exes[] = {
+        {"executable", 0755, true}, {"owner may execute", 0700, true},
+        {"not executable", 0644, false}, {"folder", 0, false},
+    };
+    for (const auto& e : exes) {
+        SCOPED_TRACE(e.what);
+        RemoveTree(UserApp());
+        if (e.mode == 0) {
+            MakeDirs(UserExe());
+        } else {
+            WriteFile(UserExe(), "ui");
+            chmod(UserExe().c_str(), e.mode);
+        }
+        EXPECT_EQ(e.usable, service.PerUserBinPathExist());
+    }
     RemoveTree(UserApp());
     EXPECT_FALSE(service.PerUserBinPathExist());
 }

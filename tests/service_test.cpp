@@ -63,13 +63,16 @@ TEST_F(ServiceTest, InstallLocationsFollowExecutableAndHome)
 
 TEST_F(ServiceTest, VersionRecordsAreReadFromTheVersionGroup)
 {
+    const std::string bundleRecord = S(Service::GetRootHalvenorResourceInstallPath()) + "/INFO";
     // Neither record exists: the target line has four empty fields, the source
     // is reported missing and no source summary is written.
     {
         MacService service;
         service.LoadTargetVersion();
         service.LoadSourceVersion();
-        EXPECT_EQ((Lines{"[INFO] cloud-service: target_version = (, , , )",
+        EXPECT_EQ((Lines{"[ERROR] cloud-service: cannot read the bundle's version record '" +
+                             bundleRecord + "': No such file or directory",
+                         "[INFO] cloud-service: target_version = (, , , )",
                          "[INFO] cloud-service: source does not exist"}),
                   ServiceLines());
         EXPECT_TRUE(service.target_build_version.empty());
@@ -108,6 +111,44 @@ TEST_F(ServiceTest, VersionRecordsAreReadFromTheVersionGroup)
         EXPECT_EQ("12b", S(service.target_build_version));
         EXPECT_EQ("kept", S(service.target_icon_overlay_version));
     }
+
+    // A bundle record without a usable build is an error naming the file; a
+    // FIFO in a record's place is refused without blocking; values with line
+    // breaks cannot forge log lines.
+    const struct
+    {
+        const char* record; // nullptr: a FIFO
+        std::string error;
+    } broken[] = {
+        {"", "holds no build number (build_version = '')"},
+        {"[Version]\nmajor_version=1\n", "holds no build number (build_version = '')"},
+        {"[Version]\nbuild_version=\"x\\n[ERROR] forged\"\n",
+         "holds no build number (build_version = 'x?[ERROR] forged')"},
+        {nullptr, "': it is not a regular file"},
+    };
+    for (const auto& c : broken) {
+        SCOPED_TRACE(c.record ? c.record : "fifo");
+        unlink((resources + "/INFO").c_str());
+        unlink((UserApp() + "/Contents/Resources/INFO").c_str());
+        if (c.record != nullptr) {
+            WriteFile(resources + "/INFO", c.record);
+        } else {
+            ASSERT_EQ(0, mkfifo((resources + "/INFO").c_str(), 0644));
+            ASSERT_EQ(0, mkfifo((UserApp() + "/Contents/Resources/INFO").c_str(), 0644));
+        }
+        const size_t before = ServiceLines().size();
+        MacService service;
+        service.PreUpgrade();
+        const Lines lines = ServiceLines();
+        ASSERT_GT(lines.size(), before);
+        EXPECT_EQ(0u, lines[before].rfind("[ERROR] cloud-service: ", 0)) << lines[before];
+        EXPECT_NE(std::string::npos, lines[before].find(bundleRecord)) << lines[before];
+        EXPECT_NE(std::string::npos, lines[before].find(c.error)) << lines[before];
+        for (const std::string& line : AllLines()) {
+            EXPECT_NE(0u, line.rfind("[ERROR] forged", 0)) << line;
+        }
+    }
+    unlink((resources + "/INFO").c_str());
 
     // A record written by Qt itself (non-ASCII escaped in its INI dialect)
     // arrives as UTF-8.

@@ -5,6 +5,7 @@
 #include "file/file-op.h"
 #include "fs_flush.h"
 #include "log.h"
+#include "safe_open.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,12 +15,15 @@
 #include <QVariant>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,12 +38,17 @@ const int kBackupNames = 10;
 // place is incomplete.
 const char kStateMoving[] = "moving";
 const char kStateExtracting[] = "extracting";
-// The marker is written here first, then renamed over the marker.
+// A state file is written here first, then renamed over it.
 const char kMarkerNewSuffix[] = ".new";
 
-ustring UiExecutable(const ustring& copy)
+ustring PackagePath()
 {
-    return copy + "/Contents/MacOS/halvenor-drive-ui";
+    return Service::GetRootHalvenorResourceInstallPath() + "/package/halvenor.vpk";
+}
+
+ustring VersionRecordPath(const ustring& copy)
+{
+    return copy + "/Contents/Resources" + "/" + "INFO";
 }
 
 // 1 present, 0 absent, -1 unknown (the folder above cannot be searched).
@@ -68,12 +77,42 @@ bool WriteWhole(int fd, const std::string& text)
     return true;
 }
 
-// Flushed, and replaced whole by a rename: a reader finds the previous state
-// or this one, never a part. 0 or -1 (logged).
+// Flushed, and replaced whole by a rename: a reader finds the previous text
+// or this one, never a part. The temporary file is created afresh, so that
+// nothing planted under its name is written through. 0, or an errno value
+// with why.
+int WriteStateFile(const ustring& path, const std::string& text, std::string& why)
+{
+    const ustring temp = path + kMarkerNewSuffix;
+    unlink(temp.c_str());
+    UniqueFd fd(OpenRegularFile(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644, why));
+    int err = fd.Valid() ? 0 : errno;
+    if (err == 0) {
+        errno = 0;
+        if (!WriteWhole(fd.Get(), text) || fsync(fd.Get()) != 0) {
+            err = errno != 0 ? errno : EIO;
+        }
+        if (close(fd.Release()) != 0 && err == 0 && errno != EINTR) {
+            err = errno;
+        }
+        if (err == 0 && rename(temp.c_str(), path.c_str()) != 0) {
+            err = errno;
+        }
+        if (err == 0) {
+            err = FsFlush::FlushFolder(FSParentPath(path));
+        }
+        if (err != 0) {
+            why = strerror(err);
+        }
+        unlink(temp.c_str());
+    }
+    return err;
+}
+
+// 0 or -1 (logged).
 int WriteUpgradeMarker(const ustring& copy, const char* state, int backup)
 {
     const ustring marker = GetUpgradeMarkerPath(copy);
-    const ustring temp = marker + kMarkerNewSuffix;
     const ustring folder = FSParentPath(copy);
     std::string text = std::string("state=") + state + "\n";
     if (backup >= 0) {
@@ -87,33 +126,33 @@ int WriteUpgradeMarker(const ustring& copy, const char* state, int backup)
                        folder.c_str());
         return -1;
     }
-    int err = 0;
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        err = errno;
-    } else {
-        errno = 0;
-        if (!WriteWhole(fd, text) || fsync(fd) != 0) {
-            err = errno != 0 ? errno : EIO;
-        }
-        if (close(fd) != 0 && err == 0 && errno != EINTR) {
-            err = errno;
-        }
-        if (err == 0 && rename(temp.c_str(), marker.c_str()) != 0) {
-            err = errno;
-        }
-        if (err == 0) {
-            err = FsFlush::FlushFolder(folder);
-        }
-        unlink(temp.c_str());
-    }
-    if (err != 0) {
+    std::string why;
+    if (WriteStateFile(marker, text, why) != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to write upgrade marker '%s': %s\n",
-                       __LINE__, marker.c_str(), strerror(err));
+                       __LINE__, marker.c_str(), why.c_str());
         return -1;
     }
     return 0;
+}
+
+// What tells one package from another: its size and modification time, and
+// the build that the bundle names for it. Empty when the package is gone.
+std::string PackageIdentity(const ustring& package, const ustring& build)
+{
+    std::error_code error;
+    const std::filesystem::path path(package.c_str());
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) {
+        return std::string();
+    }
+    const auto time = std::filesystem::last_write_time(path, error);
+    if (error) {
+        return std::string();
+    }
+    return "size=" + std::to_string(size) +
+           "\nmtime=" + std::to_string(time.time_since_epoch().count()) +
+           "\nbuild=" + std::to_string(ReadBuildNumber(build)) + "\n";
 }
 
 // 0 or -1 (logged).
@@ -180,10 +219,16 @@ QString ToQString(const ustring& text)
 }
 
 // Reads the group "Version" of a record; a key that is not there leaves its
-// member as it was, so a missing file changes nothing.
-void ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustring& build,
-                       ustring& iconOverlay)
+// member as it was. False, with why, when the file cannot be opened or is no
+// regular file (a FIFO would block QSettings): nothing is changed then.
+bool ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustring& build,
+                       ustring& iconOverlay, std::string& why)
 {
+    // Checked first, then read by name: QSettings caches files by name, and
+    // a descriptor's name would be shared by every file opened under it.
+    if (!UniqueFd(OpenRegularFile(path.c_str(), O_RDONLY, 0, why)).Valid()) {
+        return false;
+    }
     QSettings record(ToQString(path), QSettings::IniFormat);
     record.beginGroup(QStringLiteral("Version"));
     const struct
@@ -203,6 +248,20 @@ void ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustr
         }
     }
     record.endGroup();
+    return true;
+}
+
+// Like atoi: blanks, a sign, then at least one digit.
+bool StartsWithNumber(const ustring& text)
+{
+    const char* p = text.c_str();
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) {
+        ++p;
+    }
+    if (*p == '+' || *p == '-') {
+        ++p;
+    }
+    return *p >= '0' && *p <= '9';
 }
 
 QString AbsoluteCleanPath(const ustring& path)
@@ -231,7 +290,7 @@ PackageInfo::PackageInfo()
 {
     const ustring exeDir = ToUstring(QCoreApplication::applicationDirPath());
     image_path = exeDir + "/images";
-    log_path = ToUstring(QDir::homePath()) + "/.Halvenor_log";
+    log_path = Service::GetUserInstallPath() + "/.Halvenor_log";
     level_file_path = exeDir + "/log/launcher.debug";
     package_path = exeDir + "/package/halvenor.vpk";
     conf_path = exeDir + "/conf";
@@ -260,6 +319,37 @@ ustring GetUpgradeMarkerPath(const ustring& path)
     return path + ".upgrading";
 }
 
+ustring GetRejectedPackagePath(const ustring& path)
+{
+    return path + ".rejected";
+}
+
+ustring GetUiExecutablePath(const ustring& copy)
+{
+    return copy + "/" + "Contents/MacOS" + "/" + "halvenor-drive-ui";
+}
+
+bool IsUsableUiExecutable(const ustring& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0111) != 0;
+}
+
+int ReadBuildNumber(const ustring& text)
+{
+    if (text.empty()) {
+        return 0;
+    }
+    const long value = strtol(text.c_str(), nullptr, 10);
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
 Service::Service() : timeout(0) {}
 
 Service::~Service() = default;
@@ -271,7 +361,25 @@ void Service::SetTimeout(int value)
 
 ustring Service::GetUserInstallPath()
 {
-    return ToUstring(QDir::homePath());
+    // The bytes as they are: a home folder's name need not be UTF-8, and a
+    // decoded one would name another folder.
+    const char* home = getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        std::string path(home);
+        while (path.size() > 1 && path.back() == '/') {
+            path.pop_back();
+        }
+        return ustring(path);
+    }
+    // Without HOME, Qt answers "/", where root would install.
+    passwd entry;
+    passwd* found = nullptr;
+    char buffer[4096];
+    if (getpwuid_r(geteuid(), &entry, buffer, sizeof(buffer), &found) != 0 || found == nullptr ||
+        found->pw_dir == nullptr) {
+        return ustring();
+    }
+    return ustring(std::string(found->pw_dir));
 }
 
 ustring Service::GetRootHalvenorInstallPath()
@@ -304,33 +412,52 @@ ustring Service::GetUserHalvenorDataInstallPath()
 void Service::LoadTargetVersion()
 {
     const ustring path = GetRootHalvenorResourceInstallPath() + "/" + "INFO";
-    ReadVersionRecord(path, target_major_version, target_minor_version, target_build_version,
-                      target_icon_overlay_version);
+    std::string why;
+    // Without a build the bundle seems never newer: worth an error, not silence.
+    if (!ReadVersionRecord(path, target_major_version, target_minor_version,
+                           target_build_version, target_icon_overlay_version, why)) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): cannot read the bundle's version record "
+                       "'%s': %s\n",
+                       __LINE__, path.c_str(), why.c_str());
+    } else if (!StartsWithNumber(target_build_version)) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): the bundle's version record '%s' holds no "
+                       "build number (build_version = '%s')\n",
+                       __LINE__, path.c_str(), LogSafe(target_build_version).c_str());
+    }
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n", __LINE__,
-                   target_major_version.c_str(), target_minor_version.c_str(),
-                   target_build_version.c_str(), target_icon_overlay_version.c_str());
+                   LogSafe(target_major_version).c_str(), LogSafe(target_minor_version).c_str(),
+                   LogSafe(target_build_version).c_str(),
+                   LogSafe(target_icon_overlay_version).c_str());
 }
 
 void Service::LoadSourceVersion()
 {
-    const ustring path = GetUserHalvenorAppInstallPath() + "/Contents/Resources" + "/" + "INFO";
+    const ustring path = VersionRecordPath(GetUserHalvenorAppInstallPath());
     if (!IsFileExist(path, false)) {
         Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                        "[INFO] cloud-service(%d): source does not exist\n", __LINE__);
         return;
     }
-    ReadVersionRecord(path, source_major_version, source_minor_version, source_build_version,
-                      source_icon_overlay_version);
+    std::string why;
+    if (!ReadVersionRecord(path, source_major_version, source_minor_version,
+                           source_build_version, source_icon_overlay_version, why)) {
+        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                       "[WARNING] cloud-service(%d): cannot read version record '%s': %s\n",
+                       __LINE__, path.c_str(), why.c_str());
+    }
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n", __LINE__,
-                   source_major_version.c_str(), source_minor_version.c_str(),
-                   source_build_version.c_str(), source_icon_overlay_version.c_str());
+                   LogSafe(source_major_version).c_str(), LogSafe(source_minor_version).c_str(),
+                   LogSafe(source_build_version).c_str(),
+                   LogSafe(source_icon_overlay_version).c_str());
 }
 
 int Service::ExtractPackage()
 {
-    const ustring package = GetRootHalvenorResourceInstallPath() + "/package/halvenor.vpk";
+    const ustring package = PackagePath();
     const ustring dest = GetUserHalvenorAppInstallPath();
     if (FSMKDir(dest, true) < 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
@@ -402,6 +529,19 @@ int Service::PrepareUserEnv()
 
     int result = ExtractPackage();
     if (result == 0) {
+        // Checked before the old copy goes: a copy that cannot start the
+        // client is no upgrade, however well it extracted.
+        const std::string why = UnusableCopyReason();
+        if (!why.empty()) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] cloud-service(%d): the package's copy in '%s' is unusable: "
+                           "%s\n",
+                           __LINE__, copy.c_str(), why.c_str());
+            RejectPackage();
+            result = -1;
+        }
+    }
+    if (result == 0) {
         // The backups and the marker may go only once the new copy would
         // survive a power loss.
         const int err = FsFlush::FlushTree(copy);
@@ -444,6 +584,7 @@ int Service::PrepareUserEnv()
     }
 
     RemoveUpgradeMarker(copy);
+    unlink(GetRejectedPackagePath(copy).c_str());
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): user installation is ready, removing backup app\n",
                    __LINE__);
@@ -560,7 +701,8 @@ void Service::RemoveLeftoverBackups()
     // Without a marker a copy with its UI executable is complete, and the
     // backups beside it are older ones. Without such a copy a backup may be
     // the only complete installation left: it stays.
-    if (Presence(GetUpgradeMarkerPath(copy)) != 0 || Presence(UiExecutable(copy)) != 1) {
+    if (Presence(GetUpgradeMarkerPath(copy)) != 0 ||
+        !IsUsableUiExecutable(GetUiExecutablePath(copy))) {
         return;
     }
     for (int n = 0; n < kBackupNames; ++n) {
@@ -572,6 +714,77 @@ void Service::RemoveLeftoverBackups()
             FSRemove(backup, false);
         }
     }
+}
+
+std::string Service::UnusableCopyReason()
+{
+    if (!IsUsableUiExecutable(GetUiExecutablePath(user_app_path))) {
+        return "its UI executable is missing or is no executable file";
+    }
+    const ustring path = VersionRecordPath(user_app_path);
+    ustring major, minor, build, iconOverlay;
+    std::string why;
+    if (!ReadVersionRecord(path, major, minor, build, iconOverlay, why)) {
+        return "its version record '" + std::string(path.c_str()) + "' cannot be read: " + why;
+    }
+    if (!StartsWithNumber(build)) {
+        return "its version record '" + std::string(path.c_str()) + "' holds no build number";
+    }
+    // A package older than the bundle says would be installed again at every start.
+    if (ReadBuildNumber(build) < ReadBuildNumber(target_build_version)) {
+        return "it holds build " + std::to_string(ReadBuildNumber(build)) +
+               ", older than the bundle's " + std::to_string(ReadBuildNumber(target_build_version));
+    }
+    return std::string();
+}
+
+void Service::RejectPackage()
+{
+    const ustring record = GetRejectedPackagePath(user_app_path);
+    const std::string identity = PackageIdentity(PackagePath(), target_build_version);
+    std::string why;
+    if (identity.empty() || WriteStateFile(record, identity, why) != 0) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): failed to record the rejected package in "
+                       "'%s': %s\n",
+                       __LINE__, record.c_str(), why.empty() ? "package is gone" : why.c_str());
+    }
+}
+
+bool Service::IsPackageRejected()
+{
+    const ustring record = GetRejectedPackagePath(user_app_path);
+    Config rejected;
+    if (rejected.read(record) < 0) {
+        return false;
+    }
+    std::string text;
+    for (const char* key : {"size", "mtime", "build"}) {
+        text += std::string(key) + "=" + rejected.entries[key].c_str() + "\n";
+    }
+    const ustring package = PackagePath();
+    if (rejected.entries.size() != 3 || text != PackageIdentity(package, target_build_version)) {
+        return false;
+    }
+    Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                   "[ERROR] cloud-service(%d): package '%s' installed an unusable copy before, "
+                   "not installing it again until the bundle changes\n",
+                   __LINE__, package.c_str());
+    return true;
+}
+
+bool Service::IsPackageReadable()
+{
+    Extractor extractor;
+    extractor.src_path = PackagePath();
+    std::string why;
+    if (extractor.Check(why) == 0) {
+        return true;
+    }
+    Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                   "[ERROR] cloud-service(%d): package '%s' cannot be installed: %s\n", __LINE__,
+                   extractor.src_path.c_str(), why.c_str());
+    return false;
 }
 
 void Service::RemoveAgedFolders()

@@ -2,6 +2,8 @@
 
 #include "ustring/ustring.h"
 
+#include <string>
+
 // Paths hanging off the launcher's own folder (Contents/MacOS). Nothing in
 // the upgrade flow creates one; it is kept for the suite's other programs.
 class PackageInfo
@@ -23,6 +25,21 @@ ustring GetAppBackupDir(const ustring& path, int n);
 // The marker beside the copy at path (path + ".upgrading") that exists from
 // before the copy is moved aside until the copy in place is complete again.
 ustring GetUpgradeMarkerPath(const ustring& path);
+
+// The record beside the copy at path (path + ".rejected") of a package whose
+// copy was unusable, so that it is not installed again at every start.
+ustring GetRejectedPackagePath(const ustring& path);
+
+// The client UI executable inside the copy of the application at copy.
+ustring GetUiExecutablePath(const ustring& copy);
+
+// Whether path is a regular file with an execute bit: nothing else can start
+// the client, so anything else counts as missing.
+bool IsUsableUiExecutable(const ustring& path);
+
+// The leading decimal number of a build version as atoi reads it, clamped to
+// int instead of overflowing; 0 for no digits.
+int ReadBuildNumber(const ustring& text);
 
 // The upgrade service: where the bundle and the per-user copy live, their
 // version records ("target" is what the bundle ships, "source" what the
@@ -62,6 +79,13 @@ public:
     // Removes ~/.Halvenor/app; best effort.
     void RemoveAgedFolders();
 
+    // Whether the bundle's package is a regular file that reads as an
+    // archive; logs why not. Checked before anything is stopped or moved.
+    bool IsPackageReadable();
+    // Whether the bundle's package, as it is now, once installed a copy that
+    // was unusable (logged).
+    bool IsPackageRejected();
+
     // Puts the per-user copy back into a known state after a run that was
     // killed or lost power: undoes an interrupted upgrade (restores the old
     // copy from its backup, or removes an incomplete first copy), then, when
@@ -94,4 +118,7 @@ public:
 private:
     int UndoInterruptedUpgrade();
     void RemoveLeftoverBackups();
+    // Empty when the copy just extracted can run and is the bundle's build.
+    std::string UnusableCopyReason();
+    void RejectPackage();
 };

@@ -2,6 +2,7 @@
 
 #include "log.h"
 #include "notify_adapter.h"
+#include "safe_open.h"
 #include "str_table.h"
 
 #include <archive.h>
@@ -52,7 +53,16 @@ bool OpenArchive(archive* reader, const ustring& path)
 {
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
-    return archive_read_open_filename(reader, path.c_str_utf8(), kBlockSize) == ARCHIVE_OK;
+    // Checked through a descriptor first: a FIFO or device in the package's
+    // place would block the reader for good.
+    std::string why;
+    const UniqueFd fd(OpenRegularFile(path.c_str_utf8(), O_RDONLY, 0, why));
+    if (!fd.Valid()) {
+        archive_set_error(reader, errno, "Failed to open '%s': %s", path.c_str_utf8(),
+                          why.c_str());
+        return false;
+    }
+    return archive_read_open_filename(reader, FdPath(fd.Get()).c_str(), kBlockSize) == ARCHIVE_OK;
 }
 
 // The package opened for a pass over its headers, or null after logging why.
@@ -485,6 +495,26 @@ int Extractor::Extract()
             return -1;
         }
     }
+}
+
+int Extractor::Check(std::string& why)
+{
+    const Handle reader(archive_read_new(), archive_read_free);
+    if (!reader) {
+        why = "out of memory";
+        return -1;
+    }
+    if (!OpenArchive(reader.get(), src_path)) {
+        why = ErrorText(reader.get());
+        return -1;
+    }
+    archive_entry* entry = nullptr;
+    const int r = archive_read_next_header(reader.get(), &entry);
+    if (r != ARCHIVE_OK) {
+        why = r == ARCHIVE_EOF ? "it holds no entries" : ErrorText(reader.get());
+        return -1;
+    }
+    return 0;
 }
 
 int Extractor::Count()

@@ -2,6 +2,8 @@
 
 #include "ustring/ustring.h"
 
+#include <string>
+
 struct archive;
 
 // Unpacks the package archive below a destination folder with libarchive,
@@ -17,6 +19,9 @@ public:
     // runs, the process's working folder is the destination: other threads
     // must not rely on relative paths meanwhile.
     int Extract();
+    // Whether src_path is a regular file that opens as an archive and yields
+    // a first header: 0, or -1 with why. Quick; logs nothing.
+    int Check(std::string& why);
     // Number of entries that read without error, or -1.
     int Count();
     // Writes every entry path to standard output, one a line. 0, or -1.

@@ -27,23 +27,6 @@ const char kComponent[] = "service_debug";
 // Probes after 1, 2, 3 and 4 seconds; SIGKILL one second after the last.
 const int kProbesAfterTerm = 4;
 
-// The leading decimal number, as atoi reads it, but clamped to int instead
-// of overflowing.
-int ReadBuildNumber(const ustring& text)
-{
-    if (text.empty()) {
-        return 0;
-    }
-    const long value = strtol(text.c_str(), nullptr, 10);
-    if (value > INT_MAX) {
-        return INT_MAX;
-    }
-    if (value < INT_MIN) {
-        return INT_MIN;
-    }
-    return static_cast<int>(value);
-}
-
 // A failed probe other than ESRCH (EPERM, say) still means the process is
 // there; a pid that names another process now means the UI is gone.
 bool ProcessGone(pid_t pid, const ustring& uiExecutable)
@@ -184,16 +167,19 @@ void MacService::PreUpgrade()
     LoadSourceVersion();
     Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                    "[DEBUG] mac/mac-service(%d): Source version: ('%s', '%s')\n", __LINE__,
-                   source_build_version.c_str(), source_icon_overlay_version.c_str());
+                   LogSafe(source_build_version).c_str(),
+                   LogSafe(source_icon_overlay_version).c_str());
     Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                    "[DEBUG] mac/mac-service(%d): Target version: ('%s', '%s')\n", __LINE__,
-                   target_build_version.c_str(), target_icon_overlay_version.c_str());
+                   LogSafe(target_build_version).c_str(),
+                   LogSafe(target_icon_overlay_version).c_str());
 }
 
 bool MacService::PerUserBinPathExist()
 {
-    const ustring exe = user_app_path + "/" + "Contents/MacOS" + "/" + "halvenor-drive-ui";
-    return access(exe.c_str(), F_OK) == 0;
+    // A file that cannot be executed would never start the client, and no
+    // later run would repair it if it counted as there.
+    return IsUsableUiExecutable(GetUiExecutablePath(user_app_path));
 }
 
 bool MacService::IsNeedUpgrade()
@@ -206,11 +192,17 @@ bool MacService::IsNeedUpgrade()
     const bool exeMissing = !PerUserBinPathExist();
     const bool targetNewer = target > source;
     const bool incomplete = IsUpgradeIncomplete();
-    return exeMissing || targetNewer || incomplete;
+    // Over a working copy, a package that once installed an unusable one
+    // would stop the client at every start for nothing.
+    return exeMissing || incomplete || (targetNewer && !IsPackageRejected());
 }
 
 int MacService::HandlePackageUpgrade()
 {
+    // Nothing is stopped or moved for a package that cannot be installed.
+    if (!IsPackageReadable()) {
+        return -1;
+    }
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                        "[DEBUG] mac/mac-service(%d): local appdata exist\n", __LINE__);

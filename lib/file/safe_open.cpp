@@ -1,0 +1,73 @@
+#include "safe_open.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+int OpenRegularFile(const char* path, int flags, mode_t mode, std::string& why)
+{
+    const bool writing = (flags & O_ACCMODE) != O_RDONLY;
+    flags |= O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (writing) {
+        flags |= O_NOFOLLOW;
+    }
+    UniqueFd fd(open(path, flags, mode));
+    if (!fd.Valid()) {
+        const int err = errno;
+        why = writing && err == ELOOP ? "it is a symbolic link" : strerror(err);
+        errno = err;
+        return -1;
+    }
+    struct stat st;
+    int err = 0;
+    if (fstat(fd.Get(), &st) != 0) {
+        err = errno;
+        why = strerror(err);
+    } else if (!S_ISREG(st.st_mode)) {
+        err = EINVAL;
+        why = "it is not a regular file";
+    } else if (writing && st.st_uid != geteuid()) {
+        err = EPERM;
+        why = "it belongs to user " + std::to_string(st.st_uid);
+    } else if (writing && st.st_nlink != 1) {
+        err = EPERM;
+        why = "it has other names (hard links)";
+    } else {
+        const int status = fcntl(fd.Get(), F_GETFL);
+        if (status == -1 || fcntl(fd.Get(), F_SETFL, status & ~O_NONBLOCK) == -1) {
+            err = errno;
+            why = strerror(err);
+        }
+    }
+    if (err != 0) {
+        errno = err;
+        return -1;
+    }
+    return fd.Release();
+}
+
+UniqueFd::~UniqueFd()
+{
+    if (fd >= 0) {
+        close(fd);
+    }
+}
+
+UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept
+{
+    if (this != &other) {
+        UniqueFd old(fd);
+        fd = other.Release();
+    }
+    return *this;
+}
+
+int UniqueFd::Release()
+{
+    const int released = fd;
+    fd = -1;
+    return released;
+}
