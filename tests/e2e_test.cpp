@@ -496,6 +496,25 @@ INSTANTIATE_TEST_SUITE_P(LauncherRun, StalePidFile,
                                            PidFileSays::UnrelatedPid, PidFileSays::AnotherClient),
                          CaseName);
 
+TEST_F(LauncherRun, ClientHoldsNoneOfTheLauncherStreams)
+{
+    ShipBuild("200");
+    SpawnOptions options = LauncherOptions("streams");
+    options.stdinPipe = true;
+    Child launcher(options);
+    const Result r = Finish(launcher, options);
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+
+    // Whoever reads the launcher's output would otherwise wait for the client.
+    const pid_t client = WaitForLaunchedClient();
+    ASSERT_NE(client, 0);
+    for (int fd = 0; fd <= 2; ++fd) {
+        std::error_code error;
+        const std::string link = "/proc/" + std::to_string(client) + "/fd/" + std::to_string(fd);
+        EXPECT_EQ(std::filesystem::read_symlink(link, error).string(), "/dev/null") << link;
+    }
+}
+
 TEST_F(LauncherRun, CorruptPackageRollsBack)
 {
     // A package cut short inside its last, incompressible entry.
