@@ -424,6 +424,97 @@ TEST_F(LauncherRun, UpgradeKillsAClientThatIgnoresTerm)
     EXPECT_NE(WaitForLaunchedClient(client->pid()), 0);
 }
 
+// What ui.pid says while a client of the old copy runs.
+enum class PidFileSays
+{
+    Nothing,       // removed
+    DeadPid,       // a process that has ended
+    UnrelatedPid,  // a live process of another program
+    AnotherClient, // a second client of the old copy, named; both ignore SIGTERM
+};
+
+class StalePidFile : public LauncherRun, public ::testing::WithParamInterface<PidFileSays>
+{
+};
+
+TEST_P(StalePidFile, UpgradeStillStopsTheOldClient)
+{
+    ShipBuild("200");
+    InstallUserCopy("100");
+    const bool both = GetParam() == PidFileSays::AnotherClient;
+    std::unique_ptr<Child> client = StartRunningClient(both);
+    SpawnOptions sleep;
+    sleep.exe = access("/usr/bin/sleep", X_OK) == 0 ? "/usr/bin/sleep" : "/bin/sleep";
+    sleep.argv = {sleep.exe, GetParam() == PidFileSays::DeadPid ? "0" : "60"};
+    Child other(sleep);
+    std::unique_ptr<Child> named;
+    if (GetParam() == PidFileSays::Nothing) {
+        ASSERT_TRUE(std::filesystem::remove(PidFile()));
+    } else if (both) {
+        named = StartRunningClient(true);
+    } else {
+        ASSERT_TRUE(GetParam() != PidFileSays::DeadPid || other.Wait(10000));
+        ASSERT_TRUE(WriteFile(PidFile(), "pid=" + std::to_string(other.pid()) + "\n"));
+    }
+
+    const auto start = Clock::now();
+    const Result r = RunLauncher("upgrade");
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+
+    EXPECT_TRUE(client->Wait(0)) << "the old client still runs";
+    EXPECT_TRUE(!named || named->Wait(0)) << "the named old client still runs";
+    // Both clients share one grace period before the SIGKILL.
+    EXPECT_LT(seconds, 9.0);
+    if (GetParam() == PidFileSays::UnrelatedPid) {
+        EXPECT_FALSE(other.Wait(300)) << "the process the pid file names was signalled";
+    }
+    const std::string note = "pid " + std::to_string(client->pid()) + " runs the client UI '";
+    int notes = 0;
+    for (const std::string& line : LogLines()) {
+        notes += line.find("[NOTE] mac/mac-service(") != std::string::npos &&
+                 line.find(note) != std::string::npos;
+    }
+    EXPECT_EQ(notes, 1);
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+    const pid_t fresh = WaitForLaunchedClient(client->pid());
+    ASSERT_NE(fresh, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    std::error_code gone;
+    const std::string exe = "/proc/" + std::to_string(fresh) + "/exe";
+    EXPECT_FALSE(std::filesystem::read_symlink(exe, gone).empty()) << "the new client ended";
+}
+
+std::string CaseName(const ::testing::TestParamInfo<PidFileSays>& info)
+{
+    const char* const names[] = {"Nothing", "DeadPid", "UnrelatedPid", "AnotherClient"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(LauncherRun, StalePidFile,
+                         ::testing::Values(PidFileSays::Nothing, PidFileSays::DeadPid,
+                                           PidFileSays::UnrelatedPid, PidFileSays::AnotherClient),
+                         CaseName);
+
+TEST_F(LauncherRun, ClientHoldsNoneOfTheLauncherStreams)
+{
+    ShipBuild("200");
+    SpawnOptions options = LauncherOptions("streams");
+    options.stdinPipe = true;
+    Child launcher(options);
+    const Result r = Finish(launcher, options);
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+
+    // Whoever reads the launcher's output would otherwise wait for the client.
+    const pid_t client = WaitForLaunchedClient();
+    ASSERT_NE(client, 0);
+    for (int fd = 0; fd <= 2; ++fd) {
+        std::error_code error;
+        const std::string link = "/proc/" + std::to_string(client) + "/fd/" + std::to_string(fd);
+        EXPECT_EQ(std::filesystem::read_symlink(link, error).string(), "/dev/null") << link;
+    }
+}
+
 TEST_F(LauncherRun, CorruptPackageRollsBack)
 {
     // A package cut short inside its last, incompressible entry.

@@ -331,9 +331,14 @@ TEST_F(ServiceTest, StopServiceIgnoresGroupAndOutOfRangePids)
 {
     InstallStandInAsUserUi();
     const std::string standInPid = dir + "/standin.pid";
+    // A copy of the UI program outside the per-user copy, which StopService
+    // does not look for by its executable: only a misread pid reaches it.
+    const std::string strayExe = dir + "/elsewhere/halvenor-drive-ui";
+    WriteFile(strayExe, ReadFile(StandInPath()));
+    ASSERT_EQ(0, chmod(strayExe.c_str(), 0755));
     ChildProcess ui;
     // Leader of its own group, so its negated pid names that group.
-    ASSERT_TRUE(ui.Start(UserExe(), {"--pid-file", standInPid}, true));
+    ASSERT_TRUE(ui.Start(strayExe, {"--pid-file", standInPid}, true));
     ASSERT_EQ(ui.pid, WaitForPidFile(standInPid, 0, 10s));
 
     // A negative pid (its group) and one that truncates to its pid in 32 bits.
@@ -349,9 +354,8 @@ TEST_F(ServiceTest, StopServiceIgnoresGroupAndOutOfRangePids)
                                "' names no process (pid = '" + value + "'), nothing to terminate"));
     }
 
-    // Its real pid does stop it, so the checks above could see a signal.
-    WriteFile(PidFile(), "pid=" + std::to_string(ui.pid) + "\n");
-    service.StopService();
+    // A SIGTERM to its group does end it, so the checks above could see one.
+    ASSERT_EQ(0, kill(-ui.pid, SIGTERM));
     EXPECT_TRUE(ui.WaitExit(5s));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 // Launch Services of the desktop, for the per-user copy of the client. On
 // macOS these run the registration tool and the desktop's open service; on
@@ -9,9 +9,9 @@ namespace LaunchServices {
 
 // Removes the bundle at path from the Launch Services registry. The tool's
 // exit code: 0 on success; negative when it could not be started or crashed.
-int UnregisterBundle(const QString& path);
+int UnregisterBundle(const std::string& path);
 
 // Opens (starts) the application bundle at path. True when it was started.
-bool OpenBundle(const QString& path);
+bool OpenBundle(const std::string& path);
 
 } // namespace LaunchServices

@@ -7,18 +7,19 @@
 
 namespace LaunchServices {
 
-int UnregisterBundle(const QString& path)
+// Paths on macOS are UTF-8.
+int UnregisterBundle(const std::string& path)
 {
     // Waits for the tool without a time limit.
     return QProcess::execute(QStringLiteral("/System/Library/Frameworks/CoreServices.framework/"
                                             "Frameworks/LaunchServices.framework/Support/"
                                             "lsregister"),
-                             QStringList{QStringLiteral("-u"), path});
+                             QStringList{QStringLiteral("-u"), QString::fromStdString(path)});
 }
 
-bool OpenBundle(const QString& path)
+bool OpenBundle(const std::string& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 } // namespace LaunchServices

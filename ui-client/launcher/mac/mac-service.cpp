@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QString>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <ctime>
 #include <limits>
+#include <vector>
 
 #include <signal.h>
 #include <unistd.h>
@@ -26,6 +28,24 @@ namespace {
 const char kComponent[] = "service_debug";
 // Probes after 1, 2, 3 and 4 seconds; SIGKILL one second after the last.
 const int kProbesAfterTerm = 4;
+
+// The path that the system gives as the executable of a process started
+// from uiExecutable.
+bool ResolveUiExecutable(const ustring& uiExecutable, std::string& expected)
+{
+    if (char* real = realpath(uiExecutable.c_str(), nullptr)) {
+        expected = real;
+        free(real);
+        return true;
+    }
+    if (char* folder = realpath(FSParentPath(uiExecutable).c_str(), nullptr)) {
+        // The executable was removed; its folder still tells where it was.
+        expected = std::string(folder) + "/" + FSBaseName(uiExecutable).c_str();
+        free(folder);
+        return true;
+    }
+    return false;
+}
 
 // A failed probe other than ESRCH (EPERM, say) still means the process is
 // there; a pid that names another process now means the UI is gone.
@@ -104,14 +124,7 @@ bool IsClientUiProcess(pid_t pid, const ustring& uiExecutable, std::string& why)
     }
 
     std::string expected;
-    if (char* real = realpath(uiExecutable.c_str(), nullptr)) {
-        expected = real;
-        free(real);
-    } else if (char* folder = realpath(FSParentPath(uiExecutable).c_str(), nullptr)) {
-        // The executable was removed; its folder still tells where it was.
-        expected = std::string(folder) + "/" + FSBaseName(uiExecutable).c_str();
-        free(folder);
-    } else {
+    if (!ResolveUiExecutable(uiExecutable, expected)) {
         why =
             std::string("the client UI executable '") + uiExecutable.c_str() + "' cannot be found";
         return false;
@@ -213,13 +226,84 @@ int MacService::HandlePackageUpgrade()
 
 void MacService::StopService()
 {
+    const ustring uiExecutable = GetUiExecutablePath(user_app_path);
+    std::vector<pid_t> running;
+    const pid_t named = PidFileClientUi(uiExecutable);
+    if (named > 0) {
+        running.push_back(named);
+    }
+    // The pid file may be missing, stale or overwritten while a client of
+    // this copy still runs from the files about to be replaced.
+    std::string expected;
+    std::vector<pid_t> found;
+    if (ResolveUiExecutable(uiExecutable, expected) &&
+        !ProcessInfo::ProcessesRunning(expected, found)) {
+        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                       "[WARNING] mac/mac-service(%d): cannot list the processes, only the pid "
+                       "file tells which client UI to stop\n",
+                       __LINE__);
+    }
+    for (const pid_t pid : found) {
+        std::string why;
+        if (pid == named || !IsClientUiProcess(pid, uiExecutable, why)) {
+            continue;
+        }
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] mac/mac-service(%d): pid %d runs the client UI '%s' but is not "
+                       "named in the pid file, stopping it too\n",
+                       __LINE__, static_cast<int>(pid), expected.c_str());
+        running.push_back(pid);
+    }
+
+    std::vector<pid_t> waiting;
+    for (const pid_t pid : running) {
+        if (kill(pid, SIGTERM) != 0) {
+            const int err = errno;
+            if (err == ESRCH) {
+                continue;
+            }
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] mac/mac-service(%d): kill: %s (%d)\n", __LINE__, strerror(err),
+                           err);
+        }
+        waiting.push_back(pid);
+    }
+    // One budget for all of them, not five seconds each.
+    const auto dropGone = [&waiting, &uiExecutable] {
+        waiting.erase(
+            std::remove_if(waiting.begin(), waiting.end(),
+                           [&uiExecutable](pid_t pid) { return ProcessGone(pid, uiExecutable); }),
+            waiting.end());
+        return waiting.empty();
+    };
+    if (dropGone()) {
+        return;
+    }
+    for (int i = 0; i < kProbesAfterTerm; ++i) {
+        SleepOneSecond();
+        if (dropGone()) {
+            return;
+        }
+    }
+    SleepOneSecond();
+    // Checked again at the last moment: in five seconds a pid may have
+    // passed to another process.
+    for (const pid_t pid : waiting) {
+        if (!ProcessGone(pid, uiExecutable)) {
+            kill(pid, SIGKILL);
+        }
+    }
+}
+
+pid_t MacService::PidFileClientUi(const ustring& uiExecutable)
+{
     const ustring pidFile = GetUserHalvenorInstallPath() + "/ui.pid";
     if (!IsFileExist(pidFile, false)) {
         Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                        "[DEBUG] mac/mac-service(%d): pid file '%s' does not exist, no need to "
                        "terminate\n",
                        __LINE__, pidFile.c_str());
-        return;
+        return 0;
     }
 
     Config config;
@@ -228,7 +312,7 @@ void MacService::StopService()
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n",
                        __LINE__, pidFile.c_str());
-        return;
+        return 0;
     }
     const ustring& value = config.entries["pid"];
     pid_t pid = 0;
@@ -237,9 +321,8 @@ void MacService::StopService()
                        "[NOTE] mac/mac-service(%d): pid file '%s' names no process (pid = '%s'), "
                        "nothing to terminate\n",
                        __LINE__, pidFile.c_str(), value.c_str());
-        return;
+        return 0;
     }
-    const ustring uiExecutable = user_app_path + "/" + "Contents/MacOS" + "/" + "halvenor-drive-ui";
     std::string why;
     if (!IsClientUiProcess(pid, uiExecutable, why)) {
         // No process at all is a UI that has already gone: not worth a word.
@@ -249,33 +332,9 @@ void MacService::StopService()
                            "left alone: %s\n",
                            __LINE__, static_cast<int>(pid), pidFile.c_str(), why.c_str());
         }
-        return;
+        return 0;
     }
-
-    if (kill(pid, SIGTERM) != 0) {
-        const int err = errno;
-        if (err == ESRCH) {
-            return;
-        }
-        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                       "[ERROR] mac/mac-service(%d): kill: %s (%d)\n", __LINE__, strerror(err),
-                       err);
-    }
-    if (ProcessGone(pid, uiExecutable)) {
-        return;
-    }
-    for (int i = 0; i < kProbesAfterTerm; ++i) {
-        SleepOneSecond();
-        if (ProcessGone(pid, uiExecutable)) {
-            return;
-        }
-    }
-    SleepOneSecond();
-    // Checked again at the last moment: in five seconds the pid may have
-    // passed to another process.
-    if (!ProcessGone(pid, uiExecutable)) {
-        kill(pid, SIGKILL);
-    }
+    return pid;
 }
 
 void MacService::PostUpgrade()
@@ -296,11 +355,12 @@ void MacService::PostUpgrade()
 
 int MacService::LaunchPerUserBin()
 {
-    const QString path = QDir::homePath() + QStringLiteral("/.Halvenor/Halvenor.app");
+    // The path's bytes as they are: a home folder's name need not be UTF-8.
+    const std::string path(user_app_path.c_str(), user_app_path.length());
     if (LaunchServices::UnregisterBundle(path) != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] mac/mac-service(%d): Cannot unregister bundle, %s", __LINE__,
-                       path.toUtf8().constData());
+                       path.c_str());
     }
     return LaunchServices::OpenBundle(path) ? 0 : -1;
 }

@@ -19,16 +19,19 @@ bool ParseUiPid(const ustring& text, pid_t& pid);
 bool IsClientUiProcess(pid_t pid, const ustring& uiExecutable, std::string& why);
 
 // The macOS upgrade driver: decides from the build numbers and the per-user
-// UI executable, stops the running client UI through its pid file, and
-// launches the per-user copy. Runs on the worker's handler thread.
+// UI executable, stops the running client UI (named in its pid file or found
+// by its executable), and launches the per-user copy. Runs on the worker's
+// handler thread.
 class MacService : public Service
 {
 public:
     MacService();
     ~MacService() override;
 
-    // Blocks for up to about five seconds (SIGTERM, probes, SIGKILL). Signals
-    // only the process that IsClientUiProcess accepts.
+    // Stops the client UI that the pid file names and every other process
+    // of the per-user UI executable, together. Blocks for up to about five
+    // seconds (SIGTERM, probes, SIGKILL). Signals only processes that
+    // IsClientUiProcess accepts.
     void StopService() override;
     // Stops the UI when a per-user copy exists, then PrepareUserEnv.
     int HandlePackageUpgrade() override;
@@ -48,4 +51,9 @@ public:
 
     // The process-wide instance, created on first use (thread-safe).
     static MacService* GetInstace();
+
+private:
+    // The client UI that ui.pid names, 0 when it names none that may be
+    // stopped (the reason is logged).
+    pid_t PidFileClientUi(const ustring& uiExecutable);
 };

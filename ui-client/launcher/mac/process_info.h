@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <sys/types.h>
 
@@ -22,5 +23,11 @@ Result ExecutableOf(pid_t pid, std::string& path, bool& replaced);
 
 // The real user id of pid.
 Result OwnerOf(pid_t pid, uid_t& uid);
+
+// The processes whose executable is path, an absolute path as ExecutableOf
+// gives it (also those whose file has been replaced since). Processes whose
+// executable is unknown are left out. False when the process list itself
+// cannot be read.
+bool ProcessesRunning(const std::string& path, std::vector<pid_t>& pids);
 
 } // namespace ProcessInfo

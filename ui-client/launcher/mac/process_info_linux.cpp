@@ -1,11 +1,13 @@
 #include "mac/process_info.h"
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,6 +81,40 @@ Result OwnerOf(pid_t pid, uid_t& uid)
     }
     fclose(status);
     return result;
+}
+
+bool ProcessesRunning(const std::string& path, std::vector<pid_t>& pids)
+{
+    pids.clear();
+    DIR* proc = opendir("/proc");
+    if (proc == nullptr) {
+        return false;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(proc);
+        if (entry == nullptr) {
+            break;
+        }
+        // Only the numbered entries are processes; threads are not listed.
+        if (!isdigit(static_cast<unsigned char>(entry->d_name[0]))) {
+            continue;
+        }
+        char* end = nullptr;
+        const long value = strtol(entry->d_name, &end, 10);
+        if (*end != '\0' || value <= 0 || value > INT_MAX) {
+            continue;
+        }
+        const pid_t pid = static_cast<pid_t>(value);
+        std::string running;
+        bool replaced = false;
+        if (ExecutableOf(pid, running, replaced) == kFound && running == path) {
+            pids.push_back(pid);
+        }
+    }
+    const bool complete = errno == 0;
+    closedir(proc);
+    return complete;
 }
 
 } // namespace ProcessInfo
