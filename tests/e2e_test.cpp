@@ -596,7 +596,8 @@ TEST_F(LauncherRun, LauncherOfAnotherBundleWaitsForTheUpgradeInProgress)
     InstallUserCopy("100");
     const auto before = Snapshot(userApp);
     // What the launcher of another bundle holds while it works on the copy.
-    const int held = open((home + "/.Halvenor").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int held = open((home + "/.Halvenor/launcher.lock").c_str(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     ASSERT_GE(held, 0);
     ASSERT_EQ(flock(held, LOCK_EX), 0);
 

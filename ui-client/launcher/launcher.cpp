@@ -10,11 +10,17 @@
 
 #include <QCoreApplication>
 
+#include <chrono>
+
 #if defined(__SANITIZE_THREAD__)
 #include <sanitizer/tsan_interface.h>
 #endif
 
 namespace {
+
+// Long enough for any real upgrade by another bundle's launcher; short
+// enough that a lock held for good does not keep the client from starting.
+const std::chrono::seconds kUserFolderWait(60);
 
 // Qt 5 is not built with ThreadSanitizer, so the ordering that
 // QThread::wait() gives (everything the handler thread did happens before
@@ -62,9 +68,11 @@ Worker::~Worker()
     delete service;
 }
 
-void Worker::StartThread()
+bool Worker::StartThread()
 {
     thread->start(QThread::InheritPriority);
+    // QThread::start only warns when the system refuses a thread.
+    return thread->isRunning();
 }
 
 void Worker::QuitThread()
@@ -84,12 +92,29 @@ void Worker::HandleServicce()
 
     // Held until the client is launched: another bundle's launcher finds the
     // copy complete and up to date afterwards.
-    const UserFolderLock userFolder(Service::GetUserHalvenorInstallPath(), [] {
+    const UserFolderLock userFolder(Service::GetUserHalvenorInstallPath(), kUserFolderWait, [] {
         Logger::LogMsg(Logger::LEVEL_INFO, "launcher_debug",
                        "[INFO] launcher(%d): another launcher is updating the per-user copy, "
                        "waiting for it\n",
                        __LINE__);
     });
+    if (userFolder.state() == UserFolderLock::State::TimedOut) {
+        // Never two upgrades at once; PostUpgrade starts only a complete copy.
+        Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug",
+                       "[ERROR] launcher(%d): the per-user copy stayed locked by another "
+                       "launcher for %d seconds, not upgrading\n",
+                       __LINE__, static_cast<int>(kUserFolderWait.count()));
+        service->PostUpgrade();
+        Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): done\n", 114);
+        emit sigServiceDone();
+        return;
+    }
+    if (userFolder.state() == UserFolderLock::State::Unavailable) {
+        Logger::LogMsg(Logger::LEVEL_WARNING, "launcher_debug",
+                       "[WARNING] launcher(%d): cannot lock the per-user folder, going on "
+                       "unserialised: %s\n",
+                       __LINE__, userFolder.why().c_str());
+    }
 
     service->PreUpgrade();
     if (service->IsNeedUpgrade()) {
@@ -133,9 +158,14 @@ Launcher::~Launcher()
     delete dialog;
 }
 
-void Launcher::Run()
+bool Launcher::Run()
 {
-    worker->StartThread();
+    return worker->StartThread();
+}
+
+void Launcher::RunHere()
+{
+    worker->HandleServicce();
 }
 
 void Launcher::Start()

@@ -24,7 +24,8 @@ public:
     Worker();
     ~Worker() override;
 
-    void StartThread();
+    // False when the system refused the thread (process or memory limits).
+    bool StartThread();
     void QuitThread();
     void JoinThread();
 
@@ -58,7 +59,11 @@ public:
     Launcher();
     ~Launcher() override;
 
-    void Run();
+    // Starts the handler thread; false when it could not be started.
+    bool Run();
+    // The whole flow on the calling thread, for when no thread can be had;
+    // the dialog then shows nothing while it runs.
+    void RunHere();
     void Start();
 
 Q_SIGNALS:
