@@ -27,6 +27,7 @@
 namespace fs = std::filesystem;
 using NameSet = std::set<std::string>;
 using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -489,6 +490,84 @@ TEST_F(HostilePackageTest, FoldersTheOwnerMayNotWriteStayRemovable)
     EXPECT_EQ(1, AsOrdinaryUser(flow));
     EXPECT_FALSE(Exists(UserApp() + "/Contents/ro"));
     EXPECT_EQ(NameSet{"Halvenor.app"}, Names(UserHalvenor()));
+}
+
+TEST_F(HostilePackageTest, UnusablePackagesNeverCostTheWorkingCopy)
+{
+    using Make = std::function<void()>;
+    const auto archive = [this](ArchiveWriter package) {
+        return [this, package]() mutable { WritePackage(PackagePath(), package); };
+    };
+    ArchiveWriter noExe(ArchiveWriter::TarGz);
+    noExe.File("Contents/Resources/INFO", VersionRecord("1", "1", "20", "3"));
+    ArchiveWriter exeAsFolder(ArchiveWriter::TarGz);
+    exeAsFolder.Dir("Contents/MacOS/halvenor-drive-ui/")
+        .File("Contents/Resources/INFO", VersionRecord("1", "1", "20", "3"));
+    ArchiveWriter noRecord(ArchiveWriter::TarGz);
+    noRecord.File("Contents/MacOS/halvenor-drive-ui", "new user interface", 0755);
+    const struct
+    {
+        const char* what;
+        Make make;
+        const char* log;
+        bool extracted; // the client is stopped, the package remembered
+    } cases[] = {
+        // Copies that would be committed although no client can start.
+        {"no UI executable", archive(noExe), "its UI executable is missing", true},
+        {"UI executable not executable",
+         archive(ArchiveWriter(ArchiveWriter::TarGz)
+                     .File("Contents/MacOS/halvenor-drive-ui", "new user interface", 0644)
+                     .File("Contents/Resources/INFO", VersionRecord("1", "1", "20", "3"))),
+         "its UI executable is missing", true},
+        {"UI executable a folder", archive(exeAsFolder), "its UI executable is missing", true},
+        {"no version record", archive(noRecord), "cannot be read", true},
+        {"older build inside",
+         archive(ArchiveWriter(Valid()).File("Contents/Resources/INFO",
+                                             VersionRecord("1", "1", "15", "3"))),
+         "holds build 15, older than the bundle's 20", true},
+        // Packages that cannot be read: checked before anything is stopped.
+        {"missing", [] {}, "No such file or directory", false},
+        {"a folder", [this] { MakeDirs(PackagePath()); }, "not a regular file", false},
+        {"a FIFO", [this] { mkfifo(PackagePath().c_str(), 0644); }, "not a regular file", false},
+        {"not an archive", [this] { WriteFile(PackagePath(), Noise(4096, 3)); },
+         "Unrecognized archive format", false},
+    };
+    int rejections = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Prepare();
+        InstallStandInAsUserUi();
+        RemoveTree(resources + "/package");
+        MakeDirs(resources + "/package");
+        c.make();
+        const auto copy = Snapshot(UserApp());
+        ChildProcess ui;
+        ASSERT_TRUE(ui.Start(UserExe(), {}));
+        ASSERT_EQ(ui.pid, WaitForPidFile(PidFile(), 0, 10s));
+
+        MacService first;
+        EXPECT_EQ(-1, UpgradeFlow(first));
+        EXPECT_EQ(copy, Snapshot(UserApp()));
+        EXPECT_EQ(c.extracted, ui.WaitExit(c.extracted ? 10s : 0s)) << "client stopped?";
+        const auto lines = AllLines();
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.rfind("[ERROR]", 0) == 0 && line.find(c.log) != std::string::npos;
+        })) << "no error line with '" << c.log << "'";
+        KillAndReap(ui.pid);
+
+        // The same package is not extracted, nor the client stopped, again.
+        if (c.extracted) {
+            MacService again;
+            EXPECT_EQ(1, UpgradeFlow(again));
+            EXPECT_EQ(++rejections, CountLine("[ERROR] cloud-service: package '" + BundlePackagePath() +
+                                   "' installed an unusable copy before, not installing it "
+                                   "again until the bundle changes"));
+        }
+    }
+    // A changed bundle is tried again, and its success forgets the rejection.
+    unlink(PidFile().c_str());
+    ExpectGoodUpgrade();
+    EXPECT_FALSE(Exists(UserApp() + ".rejected"));
 }
 
 } // namespace
