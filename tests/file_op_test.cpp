@@ -349,6 +349,11 @@ TEST_F(FileOpTest, Copy)
 
 TEST_F(FileOpTest, CopyOntoFullDisk)
 {
+    // A device that is always full: no truncation, a disk-full result, the source stays
+    WriteFile(P("src"), "data");
+    EXPECT_EQ(FSCopy(P("src"), "/dev/full", true), -2);
+    EXPECT_EQ(ReadFile(P("src")), "data");
+
     const std::string tiny = MountTmpfs("tiny", "1m");
     if (tiny.empty()) {
         GTEST_SKIP() << "cannot mount a small tmpfs here (" << strerror(errno) << ")";

@@ -468,6 +468,12 @@ protected:
         ASSERT_TRUE(WriteFile(ProbeB(), probe, 0755));
         ASSERT_EQ(symlink(ProbeA().c_str(), LinkA().c_str()), 0);
         ASSERT_TRUE(MakeDirs(Runtime(), 0700));
+        // A probe of another user may not enter the source tree.
+        for (const std::string name : {"/lsan.supp", "/tsan.supp"}) {
+            const std::string supp = ReadFile(HALVENOR_TEST_DIR + name);
+            ASSERT_FALSE(supp.empty()) << name;
+            ASSERT_TRUE(WriteFile(tmp.path() + name, supp));
+        }
     }
 
     std::string ProbeA() const { return tmp.path() + "/a/single_app_probe"; }
@@ -477,7 +483,7 @@ protected:
 
     std::vector<std::string> Env(const std::string& runtime) const
     {
-        std::vector<std::string> env = PassThroughEnv();
+        std::vector<std::string> env = PassThroughEnv(tmp.path());
         env.push_back("QT_QPA_PLATFORM=offscreen");
         env.push_back("HOME=" + tmp.path());
         env.push_back("TMPDIR=" + tmp.path() + "/tmp");

@@ -278,8 +278,10 @@ inline std::string DescribeStatus(int status)
 // The environment variables that sanitizer builds and the dynamic linker need
 // in children, taken from this process.
 // Sanitizer builds give the children the suppressions for the uninstrumented
-// Qt libraries (lsan.supp, tsan.supp) as well.
-inline std::vector<std::string> PassThroughEnv()
+// Qt libraries (lsan.supp, tsan.supp) in suppressionDir as well ("" for none).
+// A child of another user needs copies it can read: the source tree may be
+// private to its owner.
+inline std::vector<std::string> PassThroughEnv(const std::string& suppressionDir)
 {
     std::map<std::string, std::string> vars;
     for (const char* name : {"PATH", "LD_LIBRARY_PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS",
@@ -292,19 +294,30 @@ inline std::vector<std::string> PassThroughEnv()
         std::string& value = vars[name];
         value += (value.empty() ? "" : ":") + option;
     };
-#if defined(__SANITIZE_ADDRESS__) && defined(HALVENOR_TEST_DIR)
-    addOption("LSAN_OPTIONS",
-              std::string("suppressions=") + HALVENOR_TEST_DIR + "/lsan.supp:print_suppressions=0");
+    if (!suppressionDir.empty()) {
+#if defined(__SANITIZE_ADDRESS__)
+        addOption("LSAN_OPTIONS",
+                  "suppressions=" + suppressionDir + "/lsan.supp:print_suppressions=0");
 #endif
-#if defined(__SANITIZE_THREAD__) && defined(HALVENOR_TEST_DIR)
-    addOption("TSAN_OPTIONS", std::string("suppressions=") + HALVENOR_TEST_DIR + "/tsan.supp");
+#if defined(__SANITIZE_THREAD__)
+        addOption("TSAN_OPTIONS", "suppressions=" + suppressionDir + "/tsan.supp");
 #endif
+    }
     std::vector<std::string> env;
     for (const auto& v : vars) {
         env.push_back(v.first + "=" + v.second);
     }
     (void)addOption;
     return env;
+}
+
+inline std::vector<std::string> PassThroughEnv()
+{
+#if defined(HALVENOR_TEST_DIR)
+    return PassThroughEnv(HALVENOR_TEST_DIR);
+#else
+    return PassThroughEnv("");
+#endif
 }
 
 } // namespace testutil

@@ -545,6 +545,9 @@ TEST(Ustring, OperatorsAndEditing)
     EXPECT_STREQ(s.c_str(), "c");
     s = utf16(u"w").data();
     EXPECT_STREQ(s.c_str(), "w");
+    s = static_cast<unsigned short>(0x00e9);
+    s += static_cast<unsigned short>(0x20AC);
+    EXPECT_STREQ(s.c_str(), "\xC3\xA9\xE2\x82\xAC");
     s.assign('-', 3);
     EXPECT_STREQ(s.c_str(), "---");
     s.assign("abcdef", 4);

@@ -100,10 +100,10 @@ ustring FSParentPath(const ustring& path);
 // when there is no "/".
 ustring FSBaseName(const ustring& path);
 
-// Copies the bytes of src into dst (created 0666 minus umask, or truncated)
-// and flushes dst to stable storage; with removeSource deletes src after the
-// flush. 0; -1 open, allocation, read, write or removal failure; -2 disk full
-// or quota exceeded.
+// Copies the bytes of src into dst (created 0666 minus umask, or truncated
+// when it is a regular file) and flushes dst to stable storage; with
+// removeSource deletes src after the flush. 0; -1 open, allocation, read,
+// write or removal failure; -2 disk full or quota exceeded.
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource);
 
 // rename, falling back to copy-and-delete of the whole tree across file

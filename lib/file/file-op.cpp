@@ -396,7 +396,8 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
         return -1;
     }
     // Truncation waits until dst is known not to be src itself (also through a
-    // hard link): truncating first would destroy the data to be copied.
+    // hard link): truncating first would destroy the data to be copied. Only a
+    // regular file is truncated: a device refuses it and takes the bytes as is.
     const int out = open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (out < 0) {
         const int err = errno;
@@ -422,7 +423,7 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
                        "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", __LINE__,
                        src.c_str(), dst.c_str());
         result = -1;
-    } else if (ftruncate(out, 0) != 0) {
+    } else if (S_ISREG(outStat.st_mode) && ftruncate(out, 0) != 0) {
         const int err = errno;
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, dst.c_str(),

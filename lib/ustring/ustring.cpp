@@ -610,6 +610,11 @@ ustring& ustring::operator+=(char c)
     return append(c, 1);
 }
 
+ustring& ustring::operator+=(unsigned short u)
+{
+    return append(u, 1);
+}
+
 ustring& ustring::operator=(const ustring& s)
 {
     return assign(s);
@@ -633,6 +638,11 @@ ustring& ustring::operator=(const unsigned short* w)
 ustring& ustring::operator=(char c)
 {
     return assign(c, 1);
+}
+
+ustring& ustring::operator=(unsigned short u)
+{
+    return assign(u, 1);
 }
 
 ustring operator+(const ustring& a, const ustring& b)

@@ -64,12 +64,14 @@ public:
     ustring& operator+=(const char* s);
     ustring& operator+=(const unsigned short* w);
     ustring& operator+=(char c);
+    ustring& operator+=(unsigned short u);
 
     ustring& operator=(const ustring& s);
     ustring& operator=(const std::string& s);
     ustring& operator=(const char* s);
     ustring& operator=(const unsigned short* w);
     ustring& operator=(char c);
+    ustring& operator=(unsigned short u);
 
     void clear();
     void clear_data();
