@@ -12,10 +12,12 @@
 #include <cctype>
 #include <chrono>
 #include <climits>
+#include <functional>
 #include <random>
 #include <thread>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 
 namespace {
@@ -513,6 +515,12 @@ TEST_F(LauncherRun, ClientHoldsNoneOfTheLauncherStreams)
         const std::string link = "/proc/" + std::to_string(client) + "/fd/" + std::to_string(fd);
         EXPECT_EQ(std::filesystem::read_symlink(link, error).string(), "/dev/null") << link;
     }
+    // Nor any of its files: the log is closed on exec.
+    for (const auto& e :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(client) + "/fd")) {
+        std::error_code error;
+        EXPECT_NE(std::filesystem::read_symlink(e.path(), error).string(), LogFile()) << e.path();
+    }
 }
 
 TEST_F(LauncherRun, CorruptPackageRollsBack)
@@ -715,6 +723,24 @@ TEST_F(LauncherRun, PluginPathComesFromTheFirstArgument)
     ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
     EXPECT_EQ(r.out, "lib path = '../Frameworks/plugins'\n");
 
+    // Where the first argument leads out of the bundle (started through PATH,
+    // or through a link elsewhere), the executable's real path is used.
+    ASSERT_TRUE(MakeDirs(tmp.path() + "/bin"));
+    ASSERT_EQ(0, symlink(Launcher().c_str(), (tmp.path() + "/bin/halvenor").c_str()));
+    const std::vector<std::string> outside[] = {
+        {"launcher", "PATH=" + bundle + "/Contents/MacOS"},
+        {tmp.path() + "/bin/halvenor", ""},
+    };
+    for (const auto& start : outside) {
+        SCOPED_TRACE(start[0]);
+        SpawnOptions options = LauncherOptions("outside", {start[1]});
+        options.argv = {start[0]};
+        Child child(options);
+        r = Finish(child, options);
+        ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+        EXPECT_EQ(r.out, "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
+    }
+
     // It is the only plug-in path: without the bundle's platform plug-ins the
     // application cannot start, and the line still tells where it looked.
     RemoveTree(bundle + "/Contents/Frameworks");
@@ -755,6 +781,155 @@ TEST_F(LauncherRun, LanguageFollowsTheLocaleOfTheEnvironment)
                            << ReadFile(LogFile());
         lastClient = WaitForLaunchedClient(lastClient);
     }
+}
+
+// Files under HOME may be planted by someone else: a launcher running as
+// root with a user's HOME refuses to touch it, and none writes through a
+// link, into another user's file or into a FIFO.
+TEST_F(LauncherRun, PlantedFilesInTheHomeFolderAreNotWrittenThrough)
+{
+    ShipBuild("200");
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    const std::string victim = tmp.path() + "/victim";
+    const std::string theirs = tmp.path() + "/theirs";
+    const std::string logFolder = home + "/.Halvenor/log";
+    const struct
+    {
+        const char* what;
+        std::function<void()> plant;
+        int exitCode;
+        std::string err;
+    } cases[] = {
+        {"HOME of another user", [&] { ASSERT_EQ(0, chown(home.c_str(), nobody->pw_uid, 0)); },
+         1, "home folder '" + home + "' belongs to user " + std::to_string(nobody->pw_uid)},
+        {"~/.Halvenor of another user",
+         [&] { ASSERT_EQ(0, chown((home + "/.Halvenor").c_str(), nobody->pw_uid, 0)); }, 1,
+         "/.Halvenor' belongs to user"},
+        {"~/.Halvenor a link to another user's folder",
+         [&] {
+             RemoveTree(home + "/.Halvenor");
+             ASSERT_TRUE(MakeDirs(theirs) && chown(theirs.c_str(), nobody->pw_uid, 0) == 0);
+             ASSERT_EQ(0, symlink(theirs.c_str(), (home + "/.Halvenor").c_str()));
+         },
+         1, "/.Halvenor' belongs to user"},
+        {"log a link", [&] { ASSERT_EQ(0, symlink(victim.c_str(), LogFile().c_str())); }, 0,
+         "not writing the log '" + LogFile() + "': it is a symbolic link"},
+        {"log a hard link", [&] { ASSERT_EQ(0, link(victim.c_str(), LogFile().c_str())); }, 0,
+         "it has other names"},
+        {"log a FIFO", [&] { ASSERT_EQ(0, mkfifo(LogFile().c_str(), 0644)); }, 0,
+         "it is not a regular file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RemoveTree(home);
+        RemoveTree(theirs);
+        ASSERT_TRUE(MakeDirs(home) && MakeDirs(logFolder) &&
+                    WriteFile(victim, "precious\n", 0644));
+        InstallUserCopy("200");
+        c.plant();
+        const auto before = Snapshot(tmp.path() + "/theirs");
+        const Result r = RunLauncher("planted");
+        EXPECT_TRUE(r.ExitedWith(c.exitCode)) << DescribeStatus(r.status) << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+        EXPECT_EQ(ReadFile(victim), "precious\n");
+        EXPECT_EQ(Snapshot(theirs), before);
+        if (c.exitCode == 0) {
+            EXPECT_NE(WaitForLaunchedClient(), 0);
+        } else {
+            EXPECT_FALSE(Exists(home + "/.Halvenor/launcher.lock"));
+            EXPECT_FALSE(Exists(LogFile()));
+        }
+    }
+}
+
+// A FIFO in place of any file the launcher reads would block it for good,
+// some of them while it holds the lock that later launchers wait for.
+TEST_F(LauncherRun, NoFileInTheWayBlocksTheLauncher)
+{
+    const std::string resources = bundle + "/Contents/Resources";
+    const struct
+    {
+        const char* what;
+        std::string fifo;
+        const char* installed; // the per-user copy's build before the run
+    } cases[] = {
+        {"level file", bundle + "/log/launcher.debug", "200"},
+        {"bundle record", resources + "/INFO", "200"},
+        {"per-user record", userApp + "/Contents/Resources/INFO", "200"},
+        {"pid file", home + "/.Halvenor/ui.pid", "100"},
+        {"upgrade marker", userApp + ".upgrading", "200"},
+        {"package", resources + "/package/halvenor.vpk", "100"},
+    };
+    pid_t client = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RemoveTree(home + "/.Halvenor");
+        ShipBuild("200");
+        InstallUserCopy(c.installed);
+        ASSERT_TRUE(WriteFile(bundle + "/log/launcher.debug", "launcher_debug=7\n"));
+        unlink(c.fifo.c_str());
+        ASSERT_EQ(0, mkfifo(c.fifo.c_str(), 0644));
+        const SpawnOptions options = LauncherOptions("fifo");
+        Child launcher(options);
+        ASSERT_TRUE(launcher.Wait(30000)) << "the launcher hangs";
+        EXPECT_TRUE(WIFEXITED(launcher.status()) && WEXITSTATUS(launcher.status()) == 0)
+            << DescribeStatus(launcher.status());
+        client = WaitForLaunchedClient(client);
+        EXPECT_NE(client, 0);
+        unlink(c.fifo.c_str());
+    }
+}
+
+// Under a process limit no worker thread can be had: the run still ends and
+// the client is started.
+TEST_F(LauncherRun, RunsWithoutAWorkerThread)
+{
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    ShipBuild("200");
+    InstallUserCopy("100");
+    ASSERT_EQ(0, chmod(tmp.path().c_str(), 0755));
+    ASSERT_TRUE(MakeDirs(tmp.path() + "/run-nobody", 0700));
+    for (const std::string& path : {home, home + "/.Halvenor", userApp, tmp.path() + "/run-nobody",
+                                    WorkDir()}) {
+        ASSERT_EQ(0, chown(path.c_str(), nobody->pw_uid, nobody->pw_gid)) << path;
+    }
+    for (const auto& e : std::filesystem::recursive_directory_iterator(userApp)) {
+        ASSERT_EQ(0, lchown(e.path().c_str(), nobody->pw_uid, nobody->pw_gid));
+    }
+    SpawnOptions options = LauncherOptions("limited", {"XDG_RUNTIME_DIR=" + tmp.path() + "/run-nobody"});
+    options.uid = nobody->pw_uid;
+    options.gid = nobody->pw_gid;
+    options.maxProcesses = 1;
+    Child launcher(options);
+    ASSERT_TRUE(launcher.Wait(60000)) << "the launcher hangs";
+    EXPECT_TRUE(WIFEXITED(launcher.status()) && WEXITSTATUS(launcher.status()) == 0)
+        << DescribeStatus(launcher.status()) << "\n" << ReadFile(options.errFile);
+    bool logged = false;
+    for (const std::string& line : LogLines()) {
+        logged = logged || line.find("cannot start the worker thread") != std::string::npos;
+    }
+    EXPECT_TRUE(logged) << ReadFile(LogFile());
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+}
+
+// The home folder's name as bytes, whatever they are; created private.
+TEST_F(LauncherRun, HomeFolderIsTakenAsItsBytes)
+{
+    ShipBuild("200");
+    home = tmp.path() + "/h\xe9me\xff";
+    userApp = home + "/.Halvenor/Halvenor.app";
+    ASSERT_TRUE(MakeDirs(home));
+    const auto before = Snapshot(tmp.path() + "/home");
+    const Result r = RunLauncher("bytes");
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
+    EXPECT_EQ(Snapshot(tmp.path() + "/home"), before);
+    struct stat st;
+    ASSERT_EQ(0, stat((home + "/.Halvenor").c_str(), &st));
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    EXPECT_NE(WaitForLaunchedClient(), 0);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -135,6 +136,7 @@ struct SpawnOptions
     bool stdinPipe = false; // else /dev/null
     uid_t uid = static_cast<uid_t>(-1);
     gid_t gid = static_cast<gid_t>(-1);
+    rlim_t maxProcesses = RLIM_INFINITY; // of the child's user, threads included
 };
 
 // A child process reaped by its own thread as soon as it ends, so that a
@@ -177,6 +179,10 @@ public:
                 _exit(126);
             }
             if (!options.cwd.empty() && chdir(options.cwd.c_str()) != 0) {
+                _exit(126);
+            }
+            const rlimit processes = {options.maxProcesses, options.maxProcesses};
+            if (options.maxProcesses != RLIM_INFINITY && setrlimit(RLIMIT_NPROC, &processes) != 0) {
                 _exit(126);
             }
             if (options.gid != static_cast<gid_t>(-1) && setgid(options.gid) != 0) {

@@ -3,6 +3,7 @@
 
 #include "cloud-service.h"
 #include "mac/mac-service.h"
+#include "user_folder_lock.h"
 #include "service_test_support.h"
 
 #include <QSettings>
@@ -14,6 +15,9 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,6 +48,11 @@ TEST_F(ServiceTest, InstallLocationsFollowExecutableAndHome)
     setenv("HOME", (home + "/other/").c_str(), 1);
     EXPECT_EQ(home + "/other/.Halvenor/Halvenor.app", S(Service::GetUserHalvenorAppInstallPath()))
         << "no doubled or trailing slash";
+    // Without HOME, the user database's home folder, never "/".
+    unsetenv("HOME");
+    const passwd* user = getpwuid(geteuid());
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(std::string(user->pw_dir), S(Service::GetUserInstallPath()));
     setenv("HOME", home.c_str(), 1);
 
     // PackageInfo hangs off the executable's own folder, not the bundle root.
@@ -168,6 +177,47 @@ TEST_F(ServiceTest, VersionRecordsAreReadFromTheVersionGroup)
         EXPECT_EQ("7", S(service.source_build_version));
         EXPECT_TRUE(service.source_minor_version.empty());
     }
+}
+
+TEST_F(ServiceTest, UserFolderLockIsPrivateAndItsWaitBounded)
+{
+    using namespace std::chrono_literals;
+    MakeDirs(UserHalvenor());
+    const std::string lockFile = UserHalvenor() + "/launcher.lock";
+    // Made private even where it was left open to others, who could hold it.
+    WriteFile(lockFile, "");
+    chmod(lockFile.c_str(), 0666);
+    {
+        const UserFolderLock lock(UserHalvenor(), 0ms);
+        EXPECT_EQ(UserFolderLock::State::Held, lock.state()) << lock.why();
+        struct stat st;
+        ASSERT_EQ(0, stat(lockFile.c_str(), &st));
+        EXPECT_EQ(0600u, st.st_mode & 07777);
+    }
+
+    // Held elsewhere for good: the wait ends at its limit.
+    const int held = open(lockFile.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_EQ(0, flock(held, LOCK_EX));
+    static int waits = 0;
+    const auto start = std::chrono::steady_clock::now();
+    const UserFolderLock waited(UserHalvenor(), 300ms, [] { ++waits; });
+    EXPECT_EQ(UserFolderLock::State::TimedOut, waited.state());
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 300ms);
+    EXPECT_EQ(1, waits);
+    close(held);
+
+    // A planted link is not followed, nor its target changed.
+    const std::string victim = dir + "/victim";
+    WriteFile(victim, "precious");
+    unlink(lockFile.c_str());
+    ASSERT_EQ(0, symlink(victim.c_str(), lockFile.c_str()));
+    const UserFolderLock planted(UserHalvenor(), 0ms);
+    EXPECT_EQ(UserFolderLock::State::Unavailable, planted.state());
+    EXPECT_NE(std::string::npos, planted.why().find("symbolic link")) << planted.why();
+    struct stat st;
+    ASSERT_EQ(0, stat(victim.c_str(), &st));
+    EXPECT_EQ(0644u, st.st_mode & 07777);
+    EXPECT_EQ("precious", ReadFile(victim));
 }
 
 TEST_F(ServiceTest, BackupNamesAreNumberedBesideTheCopy)

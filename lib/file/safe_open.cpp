@@ -17,7 +17,14 @@ int OpenRegularFile(const char* path, int flags, mode_t mode, std::string& why)
     UniqueFd fd(open(path, flags, mode));
     if (!fd.Valid()) {
         const int err = errno;
-        why = writing && err == ELOOP ? "it is a symbolic link" : strerror(err);
+        struct stat st;
+        if (writing && err == ELOOP) {
+            why = "it is a symbolic link";
+        } else if (err != ENOENT && stat(path, &st) == 0 && !S_ISREG(st.st_mode)) {
+            why = "it is not a regular file"; // a FIFO without a reader, say
+        } else {
+            why = strerror(err);
+        }
         errno = err;
         return -1;
     }

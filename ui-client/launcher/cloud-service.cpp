@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QString>
@@ -224,12 +225,19 @@ QString ToQString(const ustring& text)
 bool ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustring& build,
                        ustring& iconOverlay, std::string& why)
 {
-    // Checked first, then read by name: QSettings caches files by name, and
-    // a descriptor's name would be shared by every file opened under it.
-    if (!UniqueFd(OpenRegularFile(path.c_str(), O_RDONLY, 0, why)).Valid()) {
+    const UniqueFd fd(OpenRegularFile(path.c_str(), O_RDONLY, 0, why));
+    if (!fd.Valid()) {
         return false;
     }
-    QSettings record(ToQString(path), QSettings::IniFormat);
+    // By the file's own name where Qt can spell its bytes: QSettings caches
+    // files by name, and a descriptor's name is shared by every file opened
+    // under that number. Otherwise Qt would decode the name into another.
+    const QByteArray bytes(path.c_str(), static_cast<int>(path.length()));
+    QString name = QFile::decodeName(bytes);
+    if (QFile::encodeName(name) != bytes) {
+        name = QString::fromStdString(FdPath(fd.Get()));
+    }
+    QSettings record(name, QSettings::IniFormat);
     record.beginGroup(QStringLiteral("Version"));
     const struct
     {
