@@ -1,8 +1,8 @@
 #include "file/file-op.h"
 
-#include "canonical_path.h"
-#include "fs_type.h"
-#include "kernel_copy.h"
+#include "platform/canonical_path.h"
+#include "platform/fs_type.h"
+#include "platform/kernel_copy.h"
 #include "log.h"
 
 #include <cerrno>

@@ -3,8 +3,9 @@
 #include "config.h"
 #include "extractor.h"
 #include "file/file-op.h"
-#include "fs_flush.h"
 #include "log.h"
+#include "platform/fs_flush.h"
+#include "platform/self_paths.h"
 #include "safe_open.h"
 
 #include <QCoreApplication>

@@ -2,6 +2,7 @@
 
 #include "log.h"
 #include "notify_adapter.h"
+#include "platform/self_paths.h"
 #include "safe_open.h"
 #include "str_table.h"
 

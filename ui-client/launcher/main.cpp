@@ -3,7 +3,7 @@
 #include "log.h"
 #include "oskavel_locale.h"
 #include "qtsingleapplication.h"
-#include "safe_open.h"
+#include "platform/self_paths.h"
 #include "str_table.h"
 #include "user_folder_lock.h"
 

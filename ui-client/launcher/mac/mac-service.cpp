@@ -3,8 +3,8 @@
 #include "config.h"
 #include "file/file-op.h"
 #include "log.h"
-#include "mac/launch_services.h"
-#include "mac/process_info.h"
+#include "platform/launch_services.h"
+#include "platform/process_info.h"
 
 #include <QByteArray>
 #include <QDir>

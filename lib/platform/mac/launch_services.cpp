@@ -1,4 +1,4 @@
-#include "mac/launch_services.h"
+#include "platform/launch_services.h"
 
 #include <QDesktopServices>
 #include <QProcess>

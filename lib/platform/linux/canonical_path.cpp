@@ -1,4 +1,4 @@
-#include "canonical_path.h"
+#include "platform/canonical_path.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "fs_type.h"
+#include "platform/fs_type.h"
 
 #include <cstdio>
 

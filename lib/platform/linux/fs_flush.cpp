@@ -1,4 +1,4 @@
-#include "fs_flush.h"
+#include "platform/fs_flush.h"
 
 #include <cerrno>
 

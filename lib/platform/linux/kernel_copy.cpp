@@ -1,4 +1,4 @@
-#include "kernel_copy.h"
+#include "platform/kernel_copy.h"
 
 #include <cerrno>
 

@@ -1,4 +1,4 @@
-#include "mac/process_info.h"
+#include "platform/process_info.h"
 
 #include <cerrno>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "safe_open.h"
+#include "platform/self_paths.h"
 
 #include <cstdint>
 #include <cstdlib>

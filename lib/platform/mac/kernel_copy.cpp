@@ -1,4 +1,4 @@
-#include "kernel_copy.h"
+#include "platform/kernel_copy.h"
 
 // No in-kernel copy between open descriptors: the caller's read/write loop
 // does all the work.

@@ -1,4 +1,4 @@
-#include "fs_type.h"
+#include "platform/fs_type.h"
 
 #include <sys/mount.h>
 #include <sys/param.h>

@@ -1,4 +1,4 @@
-#include "fs_flush.h"
+#include "platform/fs_flush.h"
 
 #include <cerrno>
 #include <cstring>
@@ -19,7 +19,10 @@ int SyncPath(const std::string& path)
     if (fd < 0) {
         return errno;
     }
-    int result = fsync(fd) == 0 ? 0 : errno;
+    // fsync only hands the data to the drive, which may keep it in its
+    // cache and write it out of order; F_FULLFSYNC asks the drive to write
+    // it. File systems that refuse it (network ones, say) get the fsync.
+    int result = fcntl(fd, F_FULLFSYNC) == 0 || fsync(fd) == 0 ? 0 : errno;
     close(fd);
     // A file system that cannot flush offers nothing better to wait for.
     if (result == EINVAL) {
