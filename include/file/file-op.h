@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-#include <dirent.h>
-
+#include "safe_open.h"
 #include "ustring/ustring.h"
 
 // File type codes of _FILE_INFO_tag::type and DIR_ENTRY::type. Code 4 is not
@@ -46,12 +45,12 @@ bool operator==(const _FILE_INFO_tag& a, const _FILE_INFO_tag& b);
 bool operator!=(const _FILE_INFO_tag& a, const _FILE_INFO_tag& b);
 
 // An open directory listing. Owns its stream from a successful FSOpenDir
-// until FSCloseDir; the caller must close it, also after a read error.
+// until FSCloseDir or its own end.
 struct DIR_HANDLE
 {
     ustring path;
     int flags = 0;
-    DIR* dir = nullptr;
+    UniqueDir dir;
 };
 
 // One entry of a listing. "." and ".." are returned like any other entry.

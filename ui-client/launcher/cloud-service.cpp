@@ -62,22 +62,6 @@ int Presence(const ustring& path)
     return errno == ENOENT || errno == ENOTDIR ? 0 : -1;
 }
 
-bool WriteWhole(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 // Flushed, and replaced whole by a rename: a reader finds the previous text
 // or this one, never a part. The temporary file is created afresh, so that
 // nothing planted under its name is written through. 0, or an errno value
@@ -89,12 +73,13 @@ int WriteStateFile(const ustring& path, const std::string& text, std::string& wh
     UniqueFd fd(OpenRegularFile(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644, why));
     int err = fd.Valid() ? 0 : errno;
     if (err == 0) {
-        errno = 0;
-        if (!WriteWhole(fd.Get(), text) || fsync(fd.Get()) != 0) {
-            err = errno != 0 ? errno : EIO;
-        }
-        if (close(fd.Release()) != 0 && err == 0 && errno != EINTR) {
+        err = WriteAll(fd.Get(), text.data(), text.size());
+        if (err == 0 && fsync(fd.Get()) != 0) {
             err = errno;
+        }
+        const int closed = fd.Close();
+        if (err == 0) {
+            err = closed;
         }
         if (err == 0 && rename(temp.c_str(), path.c_str()) != 0) {
             err = errno;

@@ -326,36 +326,29 @@ public:
         if (package.c_str_utf8()[0] != '/') {
             return;
         }
-        previous = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (previous >= 0 && chdir(root.c_str()) != 0) {
-            close(previous);
-            previous = -1;
+        previous = UniqueFd(open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (previous.Valid() && chdir(root.c_str()) != 0) {
+            previous = UniqueFd();
         }
     }
     ~DestinationAsWorkingFolder()
     {
-        if (previous < 0) {
-            return;
-        }
-        if (fchdir(previous) != 0) {
+        if (previous.Valid() && fchdir(previous.Get()) != 0) {
             Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                            "[WARNING] extractor(%d): Failed to return to the working folder "
                            "('%s')\n",
                            __LINE__, std::strerror(errno));
         }
-        close(previous);
     }
-    DestinationAsWorkingFolder(const DestinationAsWorkingFolder&) = delete;
-    DestinationAsWorkingFolder& operator=(const DestinationAsWorkingFolder&) = delete;
 
     // The path to hand the writer for a path below root.
     const char* Path(const std::string& below_root, size_t root_length) const
     {
-        return previous >= 0 ? below_root.c_str() + root_length + 1 : below_root.c_str();
+        return previous.Valid() ? below_root.c_str() + root_length + 1 : below_root.c_str();
     }
 
 private:
-    int previous = -1;
+    UniqueFd previous;
 };
 
 } // namespace
@@ -552,10 +545,8 @@ int Extractor::List()
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
                        ErrorText(reader.get()));
-        archive_read_close(reader.get());
         return -1;
     }
-    archive_read_close(reader.get());
     return 0;
 }
 
