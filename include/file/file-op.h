@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "safe_open.h"
 #include "ustring/ustring.h"
@@ -120,6 +121,12 @@ int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle);
 // 1 entry read, 0 end of listing (entry untouched), -1 failure.
 int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry);
 void FSCloseDir(DIR_HANDLE& handle);
+
+// Runs each(child path, entry) for the entries of folder, "." and ".." left
+// out, and stops at the first that returns non-zero. 0; -1 the folder cannot
+// be listed (logged); -3 a child failed.
+int ForEachChild(const ustring& folder,
+                 const std::function<int(const ustring&, const DIR_ENTRY&)>& each);
 
 // Creates an empty file dir/XXXXXX with mode 0644 and returns its path. 0 or -1.
 int FSMktemp(const ustring& dir, ustring& out);

@@ -78,28 +78,6 @@ bool IsDotOrDotDot(const ustring& name)
     return name == "." || name == "..";
 }
 
-// Runs each(child path) for the entries of a folder, "." and ".." left out,
-// and stops at the first that fails. 0, or -3 when the folder cannot be read
-// or a child failed; then the folder itself is left alone.
-template <typename Each>
-int ForEachChild(const ustring& folder, Each each)
-{
-    DIR_HANDLE handle;
-    if (FSOpenDir(folder, 0, handle) != 0) {
-        return -3;
-    }
-    DIR_ENTRY entry;
-    int result = 0;
-    while (FSReadDir(handle, entry) == 1) {
-        if (!IsDotOrDotDot(entry.name) && each(folder + "/" + entry.name, entry.name) != 0) {
-            result = -3;
-            break;
-        }
-    }
-    FSCloseDir(handle);
-    return result;
-}
-
 // Logs a failed write (or the flush that stands for the last writes) and
 // maps it to FSCopy's result.
 int CopyWriteFailure(int line, int err)
@@ -513,13 +491,11 @@ int RenameImpl(const ustring& src, const ustring& dst, bool exactCase, bool inTr
         if (FSMKDir(dst, true) != 0) {
             return -3;
         }
-        const int result = ForEachChild(src, [&](const ustring& child, const ustring& name) {
-            return RenameImpl(child, dst + "/" + name, exactCase, true);
+        // A folder not emptied stays where it is.
+        const int result = ForEachChild(src, [&](const ustring& child, const DIR_ENTRY& entry) {
+            return RenameImpl(child, dst + "/" + entry.name, exactCase, true);
         });
-        if (result != 0) {
-            return result;
-        }
-        return remove(src.c_str()) == 0 ? 0 : -3;
+        return result == 0 && remove(src.c_str()) == 0 ? 0 : -3;
     }
     if (info.type == FILE_TYPE_REGULAR) {
         return FSCopy(src, dst, true) < 0 ? -3 : 0;
@@ -548,11 +524,24 @@ int FSRemove(const ustring& path, bool /*unused*/)
         return remove(path.c_str()) == 0 ? 0 : -3;
     }
     const int result = ForEachChild(
-        path, [](const ustring& child, const ustring& /*name*/) { return FSRemove(child, false); });
-    if (result != 0) {
-        return result;
+        path, [](const ustring& child, const DIR_ENTRY&) { return FSRemove(child, false); });
+    return result == 0 && remove(path.c_str()) == 0 ? 0 : -3;
+}
+
+int ForEachChild(const ustring& folder,
+                 const std::function<int(const ustring&, const DIR_ENTRY&)>& each)
+{
+    DIR_HANDLE handle;
+    if (FSOpenDir(folder, 0, handle) != 0) {
+        return -1;
     }
-    return remove(path.c_str()) == 0 ? 0 : -3;
+    DIR_ENTRY entry;
+    while (FSReadDir(handle, entry) == 1) {
+        if (!IsDotOrDotDot(entry.name) && each(folder + "/" + entry.name, entry) != 0) {
+            return -3;
+        }
+    }
+    return 0;
 }
 
 int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)

@@ -826,21 +826,7 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
         return -1;
     }
 
-    DIR_HANDLE handle;
-    if (FSOpenDir(from, 0, handle) < 0) {
-        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
-                       "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src "
-                       "'%s' failed\n",
-                       __LINE__, from.c_str());
-        return 0;
-    }
-
-    DIR_ENTRY entry;
-    while (FSReadDir(handle, entry) == 1) {
-        if (entry.name == "." || entry.name == "..") {
-            continue;
-        }
-        const ustring childFrom = from + "/" + entry.name;
+    const int result = ForEachChild(from, [&](const ustring& childFrom, const DIR_ENTRY& entry) {
         const ustring childTo = to + "/" + entry.name;
         int type = entry.type;
         if (type == FILE_TYPE_NONE) {
@@ -850,17 +836,22 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
                 type = childInfo.type;
             }
         }
-        const int result = type == FILE_TYPE_DIRECTORY ? FSCopyPath(childFrom, childTo)
+        const int copied = type == FILE_TYPE_DIRECTORY ? FSCopyPath(childFrom, childTo)
                                                        : FSCopy(childFrom, childTo, false);
-        if (result < 0) {
+        if (copied < 0) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to "
                            "'%s'\n",
                            __LINE__, childFrom.c_str(), childTo.c_str());
-            FSCloseDir(handle);
-            return -1;
         }
+        return copied;
+    });
+    if (result == -1) {
+        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                       "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src "
+                       "'%s' failed\n",
+                       __LINE__, from.c_str());
+        return 0;
     }
-    FSCloseDir(handle);
-    return 0;
+    return result == 0 ? 0 : -1;
 }
