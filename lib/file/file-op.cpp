@@ -78,6 +78,16 @@ bool IsDotOrDotDot(const ustring& name)
     return name == "." || name == "..";
 }
 
+// Logs a failed open of path (or a failed look at the file opened). -1.
+int CopyOpenFailure(int line, const ustring& path)
+{
+    const int err = errno;
+    Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                   "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", line, path.c_str(),
+                   strerror(err), err);
+    return -1;
+}
+
 // Logs a failed write (or the flush that stands for the last writes) and
 // maps it to FSCopy's result.
 int CopyWriteFailure(int line, int err)
@@ -109,16 +119,9 @@ int GetFileInfo(const ustring& path, _FILE_INFO_tag& info)
         if (errno != ENOENT) {
             return -1;
         }
-        info.exists = false;
+        info = _FILE_INFO_tag();
         info.path = path;
         info.name = FSBaseName(path);
-        info.type = FILE_TYPE_NONE;
-        info.mtime = 0;
-        info.size = 0;
-        info.uid = 0;
-        info.gid = 0;
-        info.mode = 0;
-        info.dev = 0;
         return 0;
     }
 
@@ -367,22 +370,14 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
 {
     const UniqueFd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
     if (!in.Valid()) {
-        const int err = errno;
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, src.c_str(),
-                       strerror(err), err);
-        return -1;
+        return CopyOpenFailure(__LINE__, src);
     }
     // Truncation waits until dst is known not to be src itself (also through a
     // hard link): truncating first would destroy the data to be copied. Only a
     // regular file is truncated: a device refuses it and takes the bytes as is.
     UniqueFd out(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
     if (!out.Valid()) {
-        const int err = errno;
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, dst.c_str(),
-                       strerror(err), err);
-        return -1;
+        return CopyOpenFailure(__LINE__, dst);
     }
 
     int result = 0;
@@ -390,22 +385,14 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
     struct stat inStat;
     struct stat outStat;
     if (fstat(in.Get(), &inStat) != 0 || fstat(out.Get(), &outStat) != 0) {
-        const int err = errno;
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, dst.c_str(),
-                       strerror(err), err);
-        result = -1;
+        result = CopyOpenFailure(__LINE__, dst);
     } else if (inStat.st_dev == outStat.st_dev && inStat.st_ino == outStat.st_ino) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", __LINE__,
                        src.c_str(), dst.c_str());
         result = -1;
     } else if (S_ISREG(outStat.st_mode) && ftruncate(out.Get(), 0) != 0) {
-        const int err = errno;
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, dst.c_str(),
-                       strerror(err), err);
-        result = -1;
+        result = CopyOpenFailure(__LINE__, dst);
     } else {
         buffer.reset(static_cast<char*>(malloc(kCopyBufferSize)));
         if (buffer == nullptr) {
@@ -581,15 +568,9 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
     if (handle.flags & DIR_READ_INFO) {
         const ustring full = handle.path + "/" + name;
         _FILE_INFO_tag info;
-        if (FSStat(full, info, true) != 0) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                           "[ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
-                           __LINE__, full.c_str());
-            return -1;
-        }
         // The exact-name test fails for every entry of a folder opened by a
         // relative or linked path; the entry exists all the same.
-        if (!info.exists && FSStat(full, info, false) != 0) {
+        if (FSStat(full, info, true) != 0 || (!info.exists && FSStat(full, info, false) != 0)) {
             Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                            "[ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
                            __LINE__, full.c_str());

@@ -445,9 +445,8 @@ int ExtractEntries(archive* reader, archive* writer, const std::string& root,
             return -1;
         }
         if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
-            return progress.Fail(
-                "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n", __LINE__,
-                ErrorText(writer));
+            return progress.Fail("[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+                                 __LINE__, ErrorText(writer));
         }
     }
 }
