@@ -334,6 +334,7 @@ ustring GetAppBackupDir(const ustring& path, int n)
     char suffix[8];
     const int len = snprintf(suffix, sizeof(suffix), "%d", n);
     if (len < 0 || len >= static_cast<int>(sizeof(suffix))) {
+        // No final newline: the line reads as it always has; leave it so.
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)",
                        __LINE__);

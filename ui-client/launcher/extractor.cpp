@@ -419,6 +419,7 @@ int ExtractEntries(archive* reader, archive* writer, const std::string& root,
         }
         const char* path = archive_entry_pathname(entry);
         if (!path) {
+            // No final newline: the line reads as it always has; leave it so.
             return progress.Fail("[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
         }
         const std::string why =

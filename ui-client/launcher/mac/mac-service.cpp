@@ -358,6 +358,7 @@ int MacService::LaunchPerUserBin()
     // The path's bytes as they are: a home folder's name need not be UTF-8.
     const std::string path(user_app_path.c_str(), user_app_path.length());
     if (LaunchServices::UnregisterBundle(path) != 0) {
+        // No final newline: the line reads as it always has; leave it so.
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] mac/mac-service(%d): Cannot unregister bundle, %s", __LINE__,
                        path.c_str());
