@@ -2,14 +2,13 @@
 
 #include "safe_open.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <locale>
+#include <memory>
 #include <sstream>
 
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -51,19 +50,14 @@ int Config::read(const ustring& path)
         error = "no path";
         return -1;
     }
-    const int fd = OpenRegularFile(path.c_str_utf8(), O_RDONLY, 0, error);
-    if (fd < 0) {
-        return -1;
-    }
-    FILE* fp = fdopen(fd, "r");
+    const std::unique_ptr<FILE, int (*)(FILE*)> fp(
+        OpenRegularStream(path.c_str_utf8(), O_RDONLY, 0, "r", error), std::fclose);
     if (fp == nullptr) {
-        error = std::strerror(errno);
-        close(fd);
         return -1;
     }
 
     char line[8192];
-    while (std::fgets(line, sizeof(line), fp) != nullptr) {
+    while (std::fgets(line, sizeof(line), fp.get()) != nullptr) {
         ustring key;
         ustring value;
         switch (parse(line, static_cast<int>(std::strlen(line)), key, value)) {
@@ -76,14 +70,11 @@ int Config::read(const ustring& path)
             // One bad line discredits the whole file, and what came before it.
             entries.clear();
             error = "malformed line";
-            std::fclose(fp);
             return -1;
         }
     }
     // A read error is no end of file: the assignments after it are unknown.
-    const bool complete = std::ferror(fp) == 0;
-    std::fclose(fp);
-    if (!complete) {
+    if (std::ferror(fp.get()) != 0) {
         entries.clear();
         error = "read error";
         return -1;

@@ -61,16 +61,7 @@ std::string RotatedName(int index)
 // that the client does not inherit it.
 FILE* OpenLogFile(const char* path)
 {
-    const int fd = OpenRegularFile(path, O_WRONLY | O_APPEND | O_CREAT, 0644, Logger::open_error);
-    if (fd < 0) {
-        return nullptr;
-    }
-    FILE* fp = fdopen(fd, "a");
-    if (fp == nullptr) {
-        Logger::open_error = std::strerror(errno);
-        close(fd);
-    }
-    return fp;
+    return OpenRegularStream(path, O_WRONLY | O_APPEND | O_CREAT, 0644, "a", Logger::open_error);
 }
 
 int StatSize(const char* path)

@@ -1,6 +1,7 @@
 #include "tmp_name_gen.h"
 
 #include "file/file-op.h"
+#include "safe_open.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -56,11 +57,11 @@ int TmpNameGen::get_key(unsigned char* buf, unsigned long len)
 
 int TmpNameGen::get_key_from(const char* device, unsigned char* buf, unsigned long len)
 {
-    const int fd = open(device, O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
+    UniqueFd fd(open(device, O_RDONLY | O_CLOEXEC));
+    if (fd.Valid()) {
         size_t got = 0;
         while (got < kKeySize) {
-            const ssize_t n = read(fd, buf + got, kKeySize - got);
+            const ssize_t n = read(fd.Get(), buf + got, kKeySize - got);
             if (n < 0 && errno == EINTR) {
                 continue;
             }
@@ -70,9 +71,8 @@ int TmpNameGen::get_key_from(const char* device, unsigned char* buf, unsigned lo
             got += static_cast<size_t>(n);
         }
         if (got == kKeySize) {
-            return close(fd);
+            return fd.Close() == 0 ? 0 : -1;
         }
-        close(fd);
     }
 
     // Without the device the time of day is the only seed at hand; the bytes

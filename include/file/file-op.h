@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
-#include <dirent.h>
-
+#include "safe_open.h"
 #include "ustring/ustring.h"
 
 // File type codes of _FILE_INFO_tag::type and DIR_ENTRY::type. Code 4 is not
@@ -46,12 +46,12 @@ bool operator==(const _FILE_INFO_tag& a, const _FILE_INFO_tag& b);
 bool operator!=(const _FILE_INFO_tag& a, const _FILE_INFO_tag& b);
 
 // An open directory listing. Owns its stream from a successful FSOpenDir
-// until FSCloseDir; the caller must close it, also after a read error.
+// until FSCloseDir or its own end.
 struct DIR_HANDLE
 {
     ustring path;
     int flags = 0;
-    DIR* dir = nullptr;
+    UniqueDir dir;
 };
 
 // One entry of a listing. "." and ".." are returned like any other entry.
@@ -121,6 +121,12 @@ int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle);
 // 1 entry read, 0 end of listing (entry untouched), -1 failure.
 int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry);
 void FSCloseDir(DIR_HANDLE& handle);
+
+// Runs each(child path, entry) for the entries of folder, "." and ".." left
+// out, and stops at the first that returns non-zero. 0; -1 the folder cannot
+// be listed (logged); -3 a child failed.
+int ForEachChild(const ustring& folder,
+                 const std::function<int(const ustring&, const DIR_ENTRY&)>& each);
 
 // Creates an empty file dir/XXXXXX with mode 0644 and returns its path. 0 or -1.
 int FSMktemp(const ustring& dir, ustring& out);

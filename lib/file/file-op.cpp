@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -77,33 +78,20 @@ bool IsDotOrDotDot(const ustring& name)
     return name == "." || name == "..";
 }
 
-// Runs each(child path) for the entries of a folder, "." and ".." left out,
-// and stops at the first that fails. 0, or -3 when the folder cannot be read
-// or a child failed; then the folder itself is left alone.
-template <typename Each>
-int ForEachChild(const ustring& folder, Each each)
+// Logs a failed open of path (or a failed look at the file opened). -1.
+int CopyOpenFailure(int line, const ustring& path)
 {
-    DIR_HANDLE handle;
-    if (FSOpenDir(folder, 0, handle) != 0) {
-        return -3;
-    }
-    DIR_ENTRY entry;
-    int result = 0;
-    while (FSReadDir(handle, entry) == 1) {
-        if (!IsDotOrDotDot(entry.name) && each(folder + "/" + entry.name, entry.name) != 0) {
-            result = -3;
-            break;
-        }
-    }
-    FSCloseDir(handle);
-    return result;
+    const int err = errno;
+    Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                   "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", line, path.c_str(),
+                   strerror(err), err);
+    return -1;
 }
 
 // Logs a failed write (or the flush that stands for the last writes) and
 // maps it to FSCopy's result.
-int CopyWriteFailure(int line)
+int CopyWriteFailure(int line, int err)
 {
-    const int err = errno;
     Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                    "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", line, strerror(err), err);
     return (err == ENOSPC || err == EDQUOT) ? -2 : -1;
@@ -131,16 +119,9 @@ int GetFileInfo(const ustring& path, _FILE_INFO_tag& info)
         if (errno != ENOENT) {
             return -1;
         }
-        info.exists = false;
+        info = _FILE_INFO_tag();
         info.path = path;
         info.name = FSBaseName(path);
-        info.type = FILE_TYPE_NONE;
-        info.mtime = 0;
-        info.size = 0;
-        info.uid = 0;
-        info.gid = 0;
-        info.mode = 0;
-        info.dev = 0;
         return 0;
     }
 
@@ -387,50 +368,33 @@ ustring FSBaseName(const ustring& path)
 
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
 {
-    const int in = open(src.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) {
-        const int err = errno;
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, src.c_str(),
-                       strerror(err), err);
-        return -1;
+    const UniqueFd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!in.Valid()) {
+        return CopyOpenFailure(__LINE__, src);
     }
     // Truncation waits until dst is known not to be src itself (also through a
     // hard link): truncating first would destroy the data to be copied. Only a
     // regular file is truncated: a device refuses it and takes the bytes as is.
-    const int out = open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (out < 0) {
-        const int err = errno;
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, dst.c_str(),
-                       strerror(err), err);
-        close(in);
-        return -1;
+    UniqueFd out(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (!out.Valid()) {
+        return CopyOpenFailure(__LINE__, dst);
     }
 
     int result = 0;
-    char* buffer = nullptr;
+    std::unique_ptr<char, decltype(&free)> buffer(nullptr, &free);
     struct stat inStat;
     struct stat outStat;
-    if (fstat(in, &inStat) != 0 || fstat(out, &outStat) != 0) {
-        const int err = errno;
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, dst.c_str(),
-                       strerror(err), err);
-        result = -1;
+    if (fstat(in.Get(), &inStat) != 0 || fstat(out.Get(), &outStat) != 0) {
+        result = CopyOpenFailure(__LINE__, dst);
     } else if (inStat.st_dev == outStat.st_dev && inStat.st_ino == outStat.st_ino) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", __LINE__,
                        src.c_str(), dst.c_str());
         result = -1;
-    } else if (S_ISREG(outStat.st_mode) && ftruncate(out, 0) != 0) {
-        const int err = errno;
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", __LINE__, dst.c_str(),
-                       strerror(err), err);
-        result = -1;
+    } else if (S_ISREG(outStat.st_mode) && ftruncate(out.Get(), 0) != 0) {
+        result = CopyOpenFailure(__LINE__, dst);
     } else {
-        buffer = static_cast<char*>(malloc(kCopyBufferSize));
+        buffer.reset(static_cast<char*>(malloc(kCopyBufferSize)));
         if (buffer == nullptr) {
             const int err = errno;
             Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
@@ -442,11 +406,11 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
 
     // The kernel copies without the round trip through the buffer where it
     // can; the loop below finishes whatever it left.
-    if (result == 0 && KernelCopy(in, out, kCopyBufferSize) != 0) {
-        result = CopyWriteFailure(__LINE__);
+    if (result == 0 && KernelCopy(in.Get(), out.Get(), kCopyBufferSize) != 0) {
+        result = CopyWriteFailure(__LINE__, errno);
     }
     while (result == 0) {
-        const ssize_t got = read(in, buffer, kCopyBufferSize);
+        const ssize_t got = read(in.Get(), buffer.get(), kCopyBufferSize);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
@@ -461,31 +425,21 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
         if (got == 0) {
             break;
         }
-        ssize_t done = 0;
-        while (done < got) {
-            errno = 0;
-            const ssize_t put = write(out, buffer + done, static_cast<size_t>(got - done));
-            if (put < 0 && errno == EINTR) {
-                continue;
-            }
-            if (put <= 0) {
-                result = CopyWriteFailure(__LINE__);
-                break;
-            }
-            done += put;
+        const int err = WriteAll(out.Get(), buffer.get(), static_cast<size_t>(got));
+        if (err != 0) {
+            result = CopyWriteFailure(__LINE__, err);
         }
     }
 
     // A file system may report a full disk or an I/O error only when the data
     // reaches the disk: a failed flush or close is a failed copy.
-    if (fsync(out) != 0 && result == 0 && errno != EINVAL && errno != EROFS) {
-        result = CopyWriteFailure(__LINE__);
+    if (fsync(out.Get()) != 0 && result == 0 && errno != EINVAL && errno != EROFS) {
+        result = CopyWriteFailure(__LINE__, errno);
     }
-    if (close(out) != 0 && result == 0 && errno != EINTR) {
-        result = CopyWriteFailure(__LINE__);
+    const int closed = out.Close();
+    if (closed != 0 && result == 0) {
+        result = CopyWriteFailure(__LINE__, closed);
     }
-    close(in);
-    free(buffer);
 
     // The source goes only after its copy is safely on disk.
     if (result == 0 && removeSource && remove(src.c_str()) != 0) {
@@ -524,13 +478,11 @@ int RenameImpl(const ustring& src, const ustring& dst, bool exactCase, bool inTr
         if (FSMKDir(dst, true) != 0) {
             return -3;
         }
-        const int result = ForEachChild(src, [&](const ustring& child, const ustring& name) {
-            return RenameImpl(child, dst + "/" + name, exactCase, true);
+        // A folder not emptied stays where it is.
+        const int result = ForEachChild(src, [&](const ustring& child, const DIR_ENTRY& entry) {
+            return RenameImpl(child, dst + "/" + entry.name, exactCase, true);
         });
-        if (result != 0) {
-            return result;
-        }
-        return remove(src.c_str()) == 0 ? 0 : -3;
+        return result == 0 && remove(src.c_str()) == 0 ? 0 : -3;
     }
     if (info.type == FILE_TYPE_REGULAR) {
         return FSCopy(src, dst, true) < 0 ? -3 : 0;
@@ -559,11 +511,24 @@ int FSRemove(const ustring& path, bool /*unused*/)
         return remove(path.c_str()) == 0 ? 0 : -3;
     }
     const int result = ForEachChild(
-        path, [](const ustring& child, const ustring& /*name*/) { return FSRemove(child, false); });
-    if (result != 0) {
-        return result;
+        path, [](const ustring& child, const DIR_ENTRY&) { return FSRemove(child, false); });
+    return result == 0 && remove(path.c_str()) == 0 ? 0 : -3;
+}
+
+int ForEachChild(const ustring& folder,
+                 const std::function<int(const ustring&, const DIR_ENTRY&)>& each)
+{
+    DIR_HANDLE handle;
+    if (FSOpenDir(folder, 0, handle) != 0) {
+        return -1;
     }
-    return remove(path.c_str()) == 0 ? 0 : -3;
+    DIR_ENTRY entry;
+    while (FSReadDir(handle, entry) == 1) {
+        if (!IsDotOrDotDot(entry.name) && each(folder + "/" + entry.name, entry) != 0) {
+            return -3;
+        }
+    }
+    return 0;
 }
 
 int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)
@@ -575,7 +540,7 @@ int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)
                        __LINE__, path.c_str(), strerror(errno));
         return -1;
     }
-    handle.dir = dir;
+    handle.dir.reset(dir);
     handle.path = path;
     handle.flags = flags;
     return 0;
@@ -586,7 +551,7 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
     // readdir keeps its entry in the stream, so listings of different
     // handles may run at once; readdir_r is obsolete in POSIX and glibc.
     errno = 0;
-    struct dirent* dent = handle.dir != nullptr ? readdir(handle.dir) : nullptr;
+    struct dirent* dent = handle.dir != nullptr ? readdir(handle.dir.get()) : nullptr;
     if (dent == nullptr) {
         if (handle.dir == nullptr) {
             errno = EBADF;
@@ -603,15 +568,9 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
     if (handle.flags & DIR_READ_INFO) {
         const ustring full = handle.path + "/" + name;
         _FILE_INFO_tag info;
-        if (FSStat(full, info, true) != 0) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                           "[ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
-                           __LINE__, full.c_str());
-            return -1;
-        }
         // The exact-name test fails for every entry of a folder opened by a
         // relative or linked path; the entry exists all the same.
-        if (!info.exists && FSStat(full, info, false) != 0) {
+        if (FSStat(full, info, true) != 0 || (!info.exists && FSStat(full, info, false) != 0)) {
             Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                            "[ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
                            __LINE__, full.c_str());
@@ -630,10 +589,7 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
 
 void FSCloseDir(DIR_HANDLE& handle)
 {
-    if (handle.dir != nullptr) {
-        closedir(handle.dir);
-    }
-    handle.dir = nullptr;
+    handle.dir.reset();
     handle.path.clear();
 }
 
@@ -642,14 +598,12 @@ int FSMktemp(const ustring& dir, ustring& out)
     char templ[kPathBufferSize] = {0};
     const int n = snprintf(templ, sizeof(templ), "%s/XXXXXX", dir.c_str());
     const bool fits = n > 0 && static_cast<size_t>(n) < sizeof(templ);
-    int fd = -1;
     if (!fits) {
         // A cut template would no longer end in XXXXXX or name another folder.
         errno = ENAMETOOLONG;
-    } else {
-        fd = mkstemp(templ);
     }
-    if (fd < 0) {
+    const UniqueFd fd(fits ? mkstemp(templ) : -1);
+    if (!fd.Valid()) {
         const int err = errno;
         // mkstemp may leave its last try in the buffer; log the template.
         if (fits) {
@@ -659,7 +613,6 @@ int FSMktemp(const ustring& dir, ustring& out)
                        __LINE__, templ, strerror(err));
         return -1;
     }
-    close(fd);
     out = templ;
     chmod(templ, 0644);
     return 0;

@@ -56,6 +56,36 @@ int OpenRegularFile(const char* path, int flags, mode_t mode, std::string& why)
     return fd.Release();
 }
 
+FILE* OpenRegularStream(const char* path, int flags, mode_t mode, const char* streamMode,
+                        std::string& why)
+{
+    UniqueFd fd(OpenRegularFile(path, flags, mode, why));
+    FILE* stream = fd.Valid() ? fdopen(fd.Get(), streamMode) : nullptr;
+    if (stream != nullptr) {
+        fd.Release();
+    } else if (fd.Valid()) {
+        why = strerror(errno);
+    }
+    return stream;
+}
+
+int WriteAll(int fd, const void* data, size_t size)
+{
+    const char* next = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = write(fd, next, size);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : EIO;
+        }
+        next += n;
+        size -= static_cast<size_t>(n);
+    }
+    return 0;
+}
+
 UniqueFd::~UniqueFd()
 {
     if (fd >= 0) {
@@ -77,4 +107,9 @@ int UniqueFd::Release()
     const int released = fd;
     fd = -1;
     return released;
+}
+
+int UniqueFd::Close()
+{
+    return close(Release()) != 0 && errno != EINTR ? errno : 0;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdio>
+#include <memory>
 #include <string>
 
+#include <dirent.h>
 #include <sys/types.h>
 
 // Files under the home folder may have been planted by another user, or by
@@ -14,6 +17,10 @@
 // name (a hard link to someone else's file). The descriptor is blocking and
 // close-on-exec. Returns it, or -1 with errno set and why telling the reason.
 int OpenRegularFile(const char* path, int flags, mode_t mode, std::string& why);
+
+// OpenRegularFile as a stdio stream of the given fopen mode; null with why.
+FILE* OpenRegularStream(const char* path, int flags, mode_t mode, const char* streamMode,
+                        std::string& why);
 
 // Owns a descriptor; closes it when it goes.
 class UniqueFd
@@ -29,7 +36,21 @@ public:
     int Get() const { return fd; }
     bool Valid() const { return fd >= 0; }
     int Release();
+    // Closes now, for a caller to whom a failed close is a failed write. 0, or
+    // an errno value; EINTR counts as closed, as the descriptor is gone then.
+    int Close();
 
 private:
     int fd;
 };
+
+// Owns a directory stream; closes it when it goes.
+struct DirCloser
+{
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+using UniqueDir = std::unique_ptr<DIR, DirCloser>;
+
+// Writes all size bytes, going on after interruptions. 0, or an errno value
+// (EIO for a write that took nothing).
+int WriteAll(int fd, const void* data, size_t size);

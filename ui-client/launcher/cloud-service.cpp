@@ -16,6 +16,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -34,12 +35,37 @@ namespace {
 const char kComponent[] = "service_debug";
 const int kBackupNames = 10;
 
-// The marker's states. "moving": the copy is being renamed to the backup
-// named in the marker, so whichever of the two exists holds it. "extracting":
-// the old copy is in that backup (none for a first install) and the copy in
-// place is incomplete.
-const char kStateMoving[] = "moving";
-const char kStateExtracting[] = "extracting";
+// The marker's states. Moving: the copy is being renamed to the backup named
+// in the marker, so whichever of the two exists holds it. Extracting: the old
+// copy is in that backup (none for a first install) and the copy in place is
+// incomplete. Foreign: a marker that this launcher did not write.
+enum class MarkerState
+{
+    Moving,
+    Extracting,
+    Foreign
+};
+
+// Unknown: the folder above cannot be searched.
+enum class Presence
+{
+    Present,
+    Absent,
+    Unknown
+};
+
+// What undoing an interrupted upgrade does. Restore: the backup goes back in
+// place of any copy there. RemoveCopy: an incomplete first copy goes.
+// Nothing: the copy in place, if any, is whole. Unknown: a path cannot be
+// searched, so nothing can be done.
+enum class Undo
+{
+    Restore,
+    RemoveCopy,
+    Nothing,
+    Unknown
+};
+
 // A state file is written here first, then renamed over it.
 const char kMarkerNewSuffix[] = ".new";
 
@@ -53,30 +79,19 @@ ustring VersionRecordPath(const ustring& copy)
     return copy + "/Contents/Resources" + "/" + "INFO";
 }
 
-// 1 present, 0 absent, -1 unknown (the folder above cannot be searched).
-int Presence(const ustring& path)
+Presence PresenceOf(const ustring& path)
 {
     struct stat st;
     if (lstat(path.c_str(), &st) == 0) {
-        return 1;
+        return Presence::Present;
     }
-    return errno == ENOENT || errno == ENOTDIR ? 0 : -1;
+    return errno == ENOENT || errno == ENOTDIR ? Presence::Absent : Presence::Unknown;
 }
 
-bool WriteWhole(int fd, const std::string& text)
+// As the marker spells it.
+const char* StateText(MarkerState state)
 {
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
+    return state == MarkerState::Moving ? "moving" : "extracting";
 }
 
 // Flushed, and replaced whole by a rename: a reader finds the previous text
@@ -90,12 +105,13 @@ int WriteStateFile(const ustring& path, const std::string& text, std::string& wh
     UniqueFd fd(OpenRegularFile(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644, why));
     int err = fd.Valid() ? 0 : errno;
     if (err == 0) {
-        errno = 0;
-        if (!WriteWhole(fd.Get(), text) || fsync(fd.Get()) != 0) {
-            err = errno != 0 ? errno : EIO;
-        }
-        if (close(fd.Release()) != 0 && err == 0 && errno != EINTR) {
+        err = WriteAll(fd.Get(), text.data(), text.size());
+        if (err == 0 && fsync(fd.Get()) != 0) {
             err = errno;
+        }
+        const int closed = fd.Close();
+        if (err == 0) {
+            err = closed;
         }
         if (err == 0 && rename(temp.c_str(), path.c_str()) != 0) {
             err = errno;
@@ -112,11 +128,11 @@ int WriteStateFile(const ustring& path, const std::string& text, std::string& wh
 }
 
 // 0 or -1 (logged).
-int WriteUpgradeMarker(const ustring& copy, const char* state, int backup)
+int WriteUpgradeMarker(const ustring& copy, MarkerState state, int backup)
 {
     const ustring marker = GetUpgradeMarkerPath(copy);
     const ustring folder = FSParentPath(copy);
-    std::string text = std::string("state=") + state + "\n";
+    std::string text = std::string("state=") + StateText(state) + "\n";
     if (backup >= 0) {
         text += "backup=" + std::to_string(backup) + "\n";
     }
@@ -176,25 +192,29 @@ int RemoveUpgradeMarker(const ustring& copy)
     return 0;
 }
 
-// False for a marker that this launcher did not write.
-bool ReadUpgradeMarker(const ustring& copy, std::string& state, int& backup)
+// The marker's state, and in backup the number it names (-1 for none).
+MarkerState ReadUpgradeMarker(const ustring& copy, int& backup)
 {
     Config marker;
     if (marker.read(GetUpgradeMarkerPath(copy)) < 0) {
-        return false;
+        return MarkerState::Foreign;
     }
-    state = marker.entries["state"].c_str();
     backup = -1;
     if (marker.entries.count("backup") != 0) {
         const std::string text = marker.entries["backup"].c_str();
         char* end = nullptr;
         const long n = strtol(text.c_str(), &end, 10);
         if (text.empty() || *end != '\0' || n < 0 || n >= kBackupNames) {
-            return false;
+            return MarkerState::Foreign;
         }
         backup = static_cast<int>(n);
     }
-    return (state == kStateMoving && backup >= 0) || state == kStateExtracting;
+    const std::string state = marker.entries["state"].c_str();
+    if (state == StateText(MarkerState::Moving) && backup >= 0) {
+        return MarkerState::Moving;
+    }
+    return state == StateText(MarkerState::Extracting) ? MarkerState::Extracting
+                                                       : MarkerState::Foreign;
 }
 
 // The copy moves to the lowest free backup name, so older leftovers sit
@@ -202,7 +222,7 @@ bool ReadUpgradeMarker(const ustring& copy, std::string& state, int& backup)
 int NewestBackup(const ustring& copy)
 {
     for (int n = kBackupNames - 1; n >= 0; --n) {
-        if (Presence(GetAppBackupDir(copy, n)) != 0) {
+        if (PresenceOf(GetAppBackupDir(copy, n)) != Presence::Absent) {
             return n;
         }
     }
@@ -221,14 +241,15 @@ QString ToQString(const ustring& text)
 }
 
 // Reads the group "Version" of a record; a key that is not there leaves its
-// member as it was. False, with why, when the file cannot be opened or is no
-// regular file (a FIFO would block QSettings): nothing is changed then.
-bool ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustring& build,
-                       ustring& iconOverlay, std::string& why)
+// member as it was. Why the file cannot be opened or is no regular file (a
+// FIFO would block QSettings), when nothing is changed; empty otherwise.
+std::string ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustring& build,
+                              ustring& iconOverlay)
 {
+    std::string why;
     const UniqueFd fd(OpenRegularFile(path.c_str(), O_RDONLY, 0, why));
     if (!fd.Valid()) {
-        return false;
+        return why;
     }
     // By the file's own name where Qt can spell its bytes: QSettings caches
     // files by name, and a descriptor's name is shared by every file opened
@@ -257,7 +278,7 @@ bool ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustr
         }
     }
     record.endGroup();
-    return true;
+    return std::string();
 }
 
 // Like atoi: blanks, a sign, then at least one digit.
@@ -314,6 +335,7 @@ ustring GetAppBackupDir(const ustring& path, int n)
     char suffix[8];
     const int len = snprintf(suffix, sizeof(suffix), "%d", n);
     if (len < 0 || len >= static_cast<int>(sizeof(suffix))) {
+        // No final newline: the line reads as it always has; leave it so.
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)",
                        __LINE__);
@@ -335,7 +357,7 @@ ustring GetRejectedPackagePath(const ustring& path)
 
 ustring GetUiExecutablePath(const ustring& copy)
 {
-    return copy + "/" + "Contents/MacOS" + "/" + "halvenor-drive-ui";
+    return copy + "/Contents/MacOS/halvenor-drive-ui";
 }
 
 bool IsUsableUiExecutable(const ustring& path)
@@ -421,10 +443,10 @@ ustring Service::GetUserHalvenorDataInstallPath()
 void Service::LoadTargetVersion()
 {
     const ustring path = GetRootHalvenorResourceInstallPath() + "/" + "INFO";
-    std::string why;
     // Without a build the bundle seems never newer: worth an error, not silence.
-    if (!ReadVersionRecord(path, target_major_version, target_minor_version,
-                           target_build_version, target_icon_overlay_version, why)) {
+    const std::string why = ReadVersionRecord(path, target_major_version, target_minor_version,
+                                              target_build_version, target_icon_overlay_version);
+    if (!why.empty()) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): cannot read the bundle's version record "
                        "'%s': %s\n",
@@ -450,9 +472,9 @@ void Service::LoadSourceVersion()
                        "[INFO] cloud-service(%d): source does not exist\n", __LINE__);
         return;
     }
-    std::string why;
-    if (!ReadVersionRecord(path, source_major_version, source_minor_version,
-                           source_build_version, source_icon_overlay_version, why)) {
+    const std::string why = ReadVersionRecord(path, source_major_version, source_minor_version,
+                                              source_build_version, source_icon_overlay_version);
+    if (!why.empty()) {
         Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                        "[WARNING] cloud-service(%d): cannot read version record '%s': %s\n",
                        __LINE__, path.c_str(), why.c_str());
@@ -483,26 +505,20 @@ int Service::ExtractPackage()
     return extractor.Extract();
 }
 
-int Service::PrepareUserEnv()
+namespace {
+
+// Moves the copy in place, if any, to the lowest backup name that takes it,
+// then marks the extraction as begun. 0, with the number of the backup in
+// backup (-1 for none), or -1 (logged) with the copy in place.
+int MoveAside(const ustring& copy, int& backup)
 {
-    const ustring copy = user_app_path;
-    ustring backup;
-    int n = 0;
-
-    // The copy to be moved aside must be a complete one.
-    if (UndoInterruptedUpgrade() != 0) {
-        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                       "[ERROR] cloud-service(%d): an interrupted upgrade of '%s' could not be "
-                       "undone, not upgrading\n",
-                       __LINE__, copy.c_str());
-        return -1;
-    }
-
+    backup = -1;
     if (IsFileExist(copy, false)) {
         ustring tried;
-        for (n = 0; n < kBackupNames; ++n) {
+        int n = 0;
+        for (; n < kBackupNames; ++n) {
             tried = GetAppBackupDir(copy, n);
-            if (WriteUpgradeMarker(copy, kStateMoving, n) != 0) {
+            if (WriteUpgradeMarker(copy, MarkerState::Moving, n) != 0) {
                 // The copy is where it was; drop the marker of an earlier try.
                 if (n > 0) {
                     RemoveUpgradeMarker(copy);
@@ -510,14 +526,13 @@ int Service::PrepareUserEnv()
                 return -1;
             }
             if (FSRename(copy, tried, false) == 0) {
-                backup = tried;
                 break;
             }
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
                            __LINE__, copy.c_str(), tried.c_str());
         }
-        if (backup.empty()) {
+        if (n == kBackupNames) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at "
                            "max retries, exiting\n",
@@ -525,82 +540,180 @@ int Service::PrepareUserEnv()
             RemoveUpgradeMarker(copy);
             return -1;
         }
+        backup = n;
     }
-
-    if (WriteUpgradeMarker(copy, kStateExtracting, backup.empty() ? -1 : n) != 0) {
+    if (WriteUpgradeMarker(copy, MarkerState::Extracting, backup) != 0) {
         // Nothing extracted yet: the old copy goes back. Should that fail,
         // the "moving" marker still names its backup for the next start.
-        if (!backup.empty() && FSRename(backup, copy, false) == 0) {
+        if (backup >= 0 && FSRename(GetAppBackupDir(copy, backup), copy, false) == 0) {
             RemoveUpgradeMarker(copy);
         }
         return -1;
     }
+    return 0;
+}
 
-    int result = ExtractPackage();
-    if (result == 0) {
-        // Checked before the old copy goes: a copy that cannot start the
-        // client is no upgrade, however well it extracted.
-        const std::string why = UnusableCopyReason();
-        if (!why.empty()) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                           "[ERROR] cloud-service(%d): the package's copy in '%s' is unusable: "
-                           "%s\n",
-                           __LINE__, copy.c_str(), why.c_str());
-            RejectPackage();
-            result = -1;
-        }
-    }
-    if (result == 0) {
-        // The backups and the marker may go only once the new copy would
-        // survive a power loss.
-        const int err = FsFlush::FlushTree(copy);
-        if (err == 0) {
-            FsFlush::FlushFolder(FSParentPath(copy));
-        } else {
-            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                           "[ERROR] cloud-service(%d): failed to flush '%s' to disk: %s\n",
-                           __LINE__, copy.c_str(), strerror(err));
-            result = -1;
-        }
-    }
-
-    if (result != 0) {
-        if (backup.empty()) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                           "[ERROR] cloud-service(%d): Failed to extract package, and no old "
-                           "installation to rollback\n",
-                           __LINE__);
-            // An incomplete copy that holds the UI executable and the version
-            // record would pass for an installed one at the next start.
-            FSRemove(copy, false);
-            if (Presence(copy) == 0) {
-                RemoveUpgradeMarker(copy);
-            }
-            return -1;
-        }
-        Logger::LogMsg(
-            Logger::LEVEL_ERROR, kComponent,
-            "[ERROR] cloud-service(%d): Failed to extract package, rollback to old installation\n",
-            __LINE__);
+// After a failed installation: the old copy goes back from its backup, or
+// without one the incomplete copy goes.
+void RollBack(const ustring& copy, int backup)
+{
+    if (backup < 0) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): Failed to extract package, and no old "
+                       "installation to rollback\n",
+                       __LINE__);
+        // An incomplete copy that holds the UI executable and the version
+        // record would pass for an installed one at the next start.
         FSRemove(copy, false);
-        FSRename(backup, copy, false);
-        // Until the old copy is back whole, the marker keeps naming its backup.
-        if (Presence(copy) == 1 && Presence(backup) == 0 &&
-            FsFlush::FlushFolder(FSParentPath(copy)) == 0) {
+        if (PresenceOf(copy) == Presence::Absent) {
             RemoveUpgradeMarker(copy);
         }
-        return -1;
+        return;
     }
+    Logger::LogMsg(
+        Logger::LEVEL_ERROR, kComponent,
+        "[ERROR] cloud-service(%d): Failed to extract package, rollback to old installation\n",
+        __LINE__);
+    const ustring old = GetAppBackupDir(copy, backup);
+    FSRemove(copy, false);
+    FSRename(old, copy, false);
+    // Until the old copy is back whole, the marker keeps naming its backup.
+    if (PresenceOf(copy) == Presence::Present && PresenceOf(old) == Presence::Absent &&
+        FsFlush::FlushFolder(FSParentPath(copy)) == 0) {
+        RemoveUpgradeMarker(copy);
+    }
+}
 
+// After a successful installation: the marker, the record of a rejected
+// package and the backups go.
+void Commit(const ustring& copy, int backup)
+{
     RemoveUpgradeMarker(copy);
     unlink(GetRejectedPackagePath(copy).c_str());
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): user installation is ready, removing backup app\n",
                    __LINE__);
     // The lower numbers are leftovers that made the earlier renames fail.
-    for (int k = 0; k <= n; ++k) {
+    for (int k = 0; k <= std::max(backup, 0); ++k) {
         FSRemove(GetAppBackupDir(copy, k), false);
     }
+}
+
+Undo PlanUndo(MarkerState state, int backup, Presence copyThere, Presence backupThere)
+{
+    if (copyThere == Presence::Unknown || backupThere == Presence::Unknown) {
+        return Undo::Unknown;
+    }
+    if (state == MarkerState::Moving) {
+        // A rename either happened or not: a copy still in place was
+        // never moved, and any backup of that name is an older leftover.
+        return copyThere == Presence::Absent && backupThere == Presence::Present ? Undo::Restore
+                                                                                 : Undo::Nothing;
+    }
+    if (backupThere == Presence::Present) {
+        return Undo::Restore;
+    }
+    if (backup < 0 && copyThere == Presence::Present) {
+        return Undo::RemoveCopy;
+    }
+    // Otherwise the backup is gone because it was moved back, or removed
+    // after a finished upgrade: either way the copy in place is whole.
+    return Undo::Nothing;
+}
+
+void LogUndo(Undo plan, Presence copyThere, const ustring& copy, const ustring& backup)
+{
+    if (plan == Undo::Restore) {
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, restoring the "
+                       "old installation from '%s'\n",
+                       __LINE__, copy.c_str(), backup.c_str());
+    } else if (plan == Undo::RemoveCopy) {
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, removing the "
+                       "incomplete installation\n",
+                       __LINE__, copy.c_str());
+    } else if (copyThere == Presence::Present) {
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, the "
+                       "installation in place is complete\n",
+                       __LINE__, copy.c_str());
+    } else {
+        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
+                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, no "
+                       "installation is left\n",
+                       __LINE__, copy.c_str());
+    }
+}
+
+// Carries the plan out and drops the marker: 0, or -1 when the upgrade is
+// not undone yet.
+int CarryOutUndo(Undo plan, Presence copyThere, const ustring& copy, const ustring& backup)
+{
+    if (plan == Undo::Unknown) {
+        return -1;
+    }
+    if ((plan == Undo::Restore || plan == Undo::RemoveCopy) && copyThere == Presence::Present) {
+        FSRemove(copy, false);
+        if (PresenceOf(copy) != Presence::Absent) {
+            return -1;
+        }
+    }
+    if (plan == Undo::Restore && FSRename(backup, copy, false) != 0) {
+        return -1;
+    }
+    return FsFlush::FlushFolder(FSParentPath(copy)) == 0 && RemoveUpgradeMarker(copy) == 0 ? 0 : -1;
+}
+
+} // namespace
+
+int Service::PrepareUserEnv()
+{
+    // The copy to be moved aside must be a complete one.
+    if (UndoInterruptedUpgrade() != 0) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): an interrupted upgrade of '%s' could not be "
+                       "undone, not upgrading\n",
+                       __LINE__, user_app_path.c_str());
+        return -1;
+    }
+    int backup = -1;
+    if (MoveAside(user_app_path, backup) != 0) {
+        return -1;
+    }
+    if (InstallPackage() != 0) {
+        RollBack(user_app_path, backup);
+        return -1;
+    }
+    Commit(user_app_path, backup);
+    return 0;
+}
+
+int Service::InstallPackage()
+{
+    if (ExtractPackage() != 0) {
+        return -1;
+    }
+    // Checked before the old copy goes: a copy that cannot start the client
+    // is no upgrade, however well it extracted.
+    const std::string why = UnusableCopyReason();
+    if (!why.empty()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): the package's copy in '%s' is unusable: %s\n",
+                       __LINE__, user_app_path.c_str(), why.c_str());
+        RejectPackage();
+        return -1;
+    }
+    // The backups and the marker may go only once the new copy would survive
+    // a power loss.
+    const int err = FsFlush::FlushTree(user_app_path);
+    if (err != 0) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): failed to flush '%s' to disk: %s\n", __LINE__,
+                       user_app_path.c_str(), strerror(err));
+        return -1;
+    }
+    FsFlush::FlushFolder(FSParentPath(user_app_path));
     return 0;
 }
 
@@ -615,7 +728,7 @@ int Service::RecoverUserEnv()
 
 bool Service::IsUpgradeIncomplete()
 {
-    return Presence(GetUpgradeMarkerPath(user_app_path)) != 0;
+    return PresenceOf(GetUpgradeMarkerPath(user_app_path)) != Presence::Absent;
 }
 
 int Service::UndoInterruptedUpgrade()
@@ -624,77 +737,29 @@ int Service::UndoInterruptedUpgrade()
     const ustring marker = GetUpgradeMarkerPath(copy);
     // A marker write that was cut short; the marker itself is still valid.
     unlink((marker + kMarkerNewSuffix).c_str());
-    const int markerThere = Presence(marker);
-    if (markerThere == 0) {
+    const Presence markerThere = PresenceOf(marker);
+    if (markerThere == Presence::Absent) {
         return 0;
     }
 
-    std::string state;
     int number = -1;
-    if (markerThere < 0 || !ReadUpgradeMarker(copy, state, number)) {
+    MarkerState state =
+        markerThere == Presence::Present ? ReadUpgradeMarker(copy, number) : MarkerState::Foreign;
+    if (state == MarkerState::Foreign) {
         // Not one of ours: take the worst case, an extraction whose old copy
         // is the newest backup.
         Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                        "[WARNING] cloud-service(%d): unreadable upgrade marker '%s'\n", __LINE__,
                        marker.c_str());
-        state = kStateExtracting;
+        state = MarkerState::Extracting;
         number = NewestBackup(copy);
     }
     const ustring backup = number >= 0 ? GetAppBackupDir(copy, number) : ustring();
-    const int copyThere = Presence(copy);
-    const int backupThere = number >= 0 ? Presence(backup) : 0;
-
-    bool removeCopy = false;
-    bool restore = false;
-    if (copyThere >= 0 && backupThere >= 0) {
-        if (state == kStateMoving) {
-            // A rename either happened or not: a copy still in place was
-            // never moved, and any backup of that name is an older leftover.
-            restore = copyThere == 0 && backupThere == 1;
-        } else if (number < 0) {
-            removeCopy = copyThere == 1;
-        } else if (backupThere == 1) {
-            removeCopy = copyThere == 1;
-            restore = true;
-        }
-        // Otherwise the backup is gone because it was moved back, or removed
-        // after a finished upgrade: either way the copy in place is whole.
-    }
-
-    if (restore) {
-        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
-                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, restoring the "
-                       "old installation from '%s'\n",
-                       __LINE__, copy.c_str(), backup.c_str());
-    } else if (removeCopy) {
-        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
-                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, removing the "
-                       "incomplete installation\n",
-                       __LINE__, copy.c_str());
-    } else if (copyThere == 1) {
-        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
-                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, the "
-                       "installation in place is complete\n",
-                       __LINE__, copy.c_str());
-    } else {
-        Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
-                       "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, no "
-                       "installation is left\n",
-                       __LINE__, copy.c_str());
-    }
-
-    bool undone = copyThere >= 0 && backupThere >= 0;
-    if (undone && removeCopy) {
-        FSRemove(copy, false);
-        undone = Presence(copy) == 0;
-    }
-    if (undone && restore) {
-        undone = FSRename(backup, copy, false) == 0;
-    }
-    if (undone) {
-        undone = FsFlush::FlushFolder(FSParentPath(copy)) == 0 && RemoveUpgradeMarker(copy) == 0;
-    }
-    if (!undone) {
+    const Presence copyThere = PresenceOf(copy);
+    const Presence backupThere = number >= 0 ? PresenceOf(backup) : Presence::Absent;
+    const Undo plan = PlanUndo(state, number, copyThere, backupThere);
+    LogUndo(plan, copyThere, copy, backup);
+    if (CarryOutUndo(plan, copyThere, copy, backup) != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to undo the interrupted upgrade of "
                        "'%s'\n",
@@ -710,13 +775,13 @@ void Service::RemoveLeftoverBackups()
     // Without a marker a copy with its UI executable is complete, and the
     // backups beside it are older ones. Without such a copy a backup may be
     // the only complete installation left: it stays.
-    if (Presence(GetUpgradeMarkerPath(copy)) != 0 ||
+    if (PresenceOf(GetUpgradeMarkerPath(copy)) != Presence::Absent ||
         !IsUsableUiExecutable(GetUiExecutablePath(copy))) {
         return;
     }
     for (int n = 0; n < kBackupNames; ++n) {
         const ustring backup = GetAppBackupDir(copy, n);
-        if (Presence(backup) != 0) {
+        if (PresenceOf(backup) != Presence::Absent) {
             Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                            "[INFO] cloud-service(%d): removing leftover backup '%s'\n", __LINE__,
                            backup.c_str());
@@ -732,8 +797,8 @@ std::string Service::UnusableCopyReason()
     }
     const ustring path = VersionRecordPath(user_app_path);
     ustring major, minor, build, iconOverlay;
-    std::string why;
-    if (!ReadVersionRecord(path, major, minor, build, iconOverlay, why)) {
+    const std::string why = ReadVersionRecord(path, major, minor, build, iconOverlay);
+    if (!why.empty()) {
         return "its version record '" + std::string(path.c_str()) + "' cannot be read: " + why;
     }
     if (!StartsWithNumber(build)) {
@@ -842,21 +907,7 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
         return -1;
     }
 
-    DIR_HANDLE handle;
-    if (FSOpenDir(from, 0, handle) < 0) {
-        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
-                       "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src "
-                       "'%s' failed\n",
-                       __LINE__, from.c_str());
-        return 0;
-    }
-
-    DIR_ENTRY entry;
-    while (FSReadDir(handle, entry) == 1) {
-        if (entry.name == "." || entry.name == "..") {
-            continue;
-        }
-        const ustring childFrom = from + "/" + entry.name;
+    const int result = ForEachChild(from, [&](const ustring& childFrom, const DIR_ENTRY& entry) {
         const ustring childTo = to + "/" + entry.name;
         int type = entry.type;
         if (type == FILE_TYPE_NONE) {
@@ -866,17 +917,22 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
                 type = childInfo.type;
             }
         }
-        const int result = type == FILE_TYPE_DIRECTORY ? FSCopyPath(childFrom, childTo)
+        const int copied = type == FILE_TYPE_DIRECTORY ? FSCopyPath(childFrom, childTo)
                                                        : FSCopy(childFrom, childTo, false);
-        if (result < 0) {
+        if (copied < 0) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to "
                            "'%s'\n",
                            __LINE__, childFrom.c_str(), childTo.c_str());
-            FSCloseDir(handle);
-            return -1;
         }
+        return copied;
+    });
+    if (result == -1) {
+        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                       "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src "
+                       "'%s' failed\n",
+                       __LINE__, from.c_str());
+        return 0;
     }
-    FSCloseDir(handle);
-    return 0;
+    return result == 0 ? 0 : -1;
 }

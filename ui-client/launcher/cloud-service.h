@@ -117,6 +117,9 @@ public:
 
 private:
     int UndoInterruptedUpgrade();
+    // Extracts the package in place of the copy and checks that the result
+    // can run and would survive a power loss: 0 or -1 (logged).
+    int InstallPackage();
     void RemoveLeftoverBackups();
     // Empty when the copy just extracted can run and is the bundle's build.
     std::string UnusableCopyReason();

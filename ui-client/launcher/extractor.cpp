@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,7 +51,8 @@ const char* ErrorText(archive* a, archive* fallback = nullptr)
 
 using Handle = std::unique_ptr<archive, int (*)(archive*)>;
 
-bool OpenArchive(archive* reader, const ustring& path)
+// ARCHIVE_OK, or another status with the reason in the reader's error.
+int OpenArchive(archive* reader, const ustring& path)
 {
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
@@ -61,9 +63,9 @@ bool OpenArchive(archive* reader, const ustring& path)
     if (!fd.Valid()) {
         archive_set_error(reader, errno, "Failed to open '%s': %s", path.c_str_utf8(),
                           why.c_str());
-        return false;
+        return ARCHIVE_FATAL;
     }
-    return archive_read_open_filename(reader, FdPath(fd.Get()).c_str(), kBlockSize) == ARCHIVE_OK;
+    return archive_read_open_filename(reader, FdPath(fd.Get()).c_str(), kBlockSize);
 }
 
 // The package opened for a pass over its headers, or null after logging why.
@@ -81,7 +83,7 @@ Handle OpenForReading(const ustring& src_path, const ustring& dest_path)
                        "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
         return none;
     }
-    if (!OpenArchive(reader.get(), src_path)) {
+    if (OpenArchive(reader.get(), src_path) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
                        ErrorText(reader.get()));
@@ -120,6 +122,35 @@ public:
         return total >= 1;
     }
 
+    // Waits for the count; true, after logging it, when it failed.
+    bool CountFailed()
+    {
+        const int result = Total();
+        if (result < 1) {
+            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                           "[ERROR] extractor(%d): Failed to calculate total file numbers, "
+                           "ret: %d\n",
+                           __LINE__, result);
+            return true;
+        }
+        return false;
+    }
+
+    // Every way out of an extraction passes here or through CountFailed: a
+    // failed count is the failure to report, as it would be had the count
+    // run before the extraction. Otherwise logs the error. -1.
+    int Fail(const char* format, ...) __attribute__((format(printf, 2, 3)))
+    {
+        if (!CountFailed()) {
+            va_list args;
+            va_start(args, format);
+            Logger::LogMsg2(Logger::LEVEL_ERROR, kComponent, format, args);
+            va_end(args);
+        }
+        return -1;
+    }
+
+private:
     // Waits for the count and gives its result.
     int Total()
     {
@@ -130,7 +161,6 @@ public:
         return total;
     }
 
-private:
     static const int kUnknown = -2;
 
     void SetTotal(int n)
@@ -327,37 +357,101 @@ public:
         if (package.c_str_utf8()[0] != '/') {
             return;
         }
-        previous = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (previous >= 0 && chdir(root.c_str()) != 0) {
-            close(previous);
-            previous = -1;
+        previous = UniqueFd(open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (previous.Valid() && chdir(root.c_str()) != 0) {
+            previous = UniqueFd();
         }
     }
     ~DestinationAsWorkingFolder()
     {
-        if (previous < 0) {
-            return;
-        }
-        if (fchdir(previous) != 0) {
+        if (previous.Valid() && fchdir(previous.Get()) != 0) {
             Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                            "[WARNING] extractor(%d): Failed to return to the working folder "
                            "('%s')\n",
                            __LINE__, std::strerror(errno));
         }
-        close(previous);
     }
-    DestinationAsWorkingFolder(const DestinationAsWorkingFolder&) = delete;
-    DestinationAsWorkingFolder& operator=(const DestinationAsWorkingFolder&) = delete;
 
     // The path to hand the writer for a path below root.
     const char* Path(const std::string& below_root, size_t root_length) const
     {
-        return previous >= 0 ? below_root.c_str() + root_length + 1 : below_root.c_str();
+        return previous.Valid() ? below_root.c_str() + root_length + 1 : below_root.c_str();
     }
 
 private:
-    int previous = -1;
+    UniqueFd previous;
 };
+
+// The entry's path, and a hard link's target, made relative to the working
+// folder; a folder it creates stays writable by its owner.
+void RebaseEntry(archive_entry* entry, const std::string& rebased, const std::string& link,
+                 const std::string& root, const DestinationAsWorkingFolder& working)
+{
+    archive_entry_set_pathname(entry, working.Path(rebased, root.size()));
+    if (!link.empty()) {
+        archive_entry_set_hardlink(entry, working.Path(link, root.size()));
+    }
+    // A folder that its owner may not write could not be emptied again:
+    // the rollback, and the removal of this copy after the next upgrade,
+    // would fail for every user but root.
+    if (archive_entry_filetype(entry) == AE_IFDIR) {
+        archive_entry_set_perm(entry, archive_entry_perm(entry) | S_IRWXU);
+    }
+}
+
+// Checks and writes every entry below root, header after header. 0 or -1
+// (logged).
+int ExtractEntries(archive* reader, archive* writer, const std::string& root,
+                   const DestinationAsWorkingFolder& working, Progress& progress)
+{
+    std::string rebased;
+    std::string link;
+    bool self = false;
+    std::unordered_set<std::string> real_folders;
+    for (;;) {
+        archive_entry* entry = nullptr;
+        const int r = archive_read_next_header(reader, &entry);
+        if (r == ARCHIVE_EOF) {
+            return progress.CountFailed() ? -1 : 0;
+        }
+        if (r != ARCHIVE_OK) {
+            return progress.Fail("[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                                 __LINE__, ErrorText(reader));
+        }
+        const char* path = archive_entry_pathname(entry);
+        if (!path) {
+            // No final newline: the line reads as it always has; leave it so.
+            return progress.Fail("[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
+        }
+        const std::string why =
+            CheckEntry(root, entry, path, &real_folders, &rebased, &link, &self);
+        if (!why.empty()) {
+            return progress.Fail("[ERROR] extractor(%d): Refused entry '%s': %s\n", __LINE__, path,
+                                 why.c_str());
+        }
+        if (self) {
+            if (!progress.EntryDone() && progress.CountFailed()) {
+                return -1;
+            }
+            continue;
+        }
+        RebaseEntry(entry, rebased, link, root, working);
+        if (archive_entry_filetype(entry) == AE_IFLNK) {
+            real_folders.clear();
+        }
+        if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
+            return progress.Fail("[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
+                                 __LINE__, ErrorText(writer, reader));
+        }
+        if (!progress.EntryDone() && progress.CountFailed()) {
+            return -1;
+        }
+        if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
+            return progress.Fail("[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+                                 __LINE__, ErrorText(writer));
+        }
+    }
+}
 
 } // namespace
 
@@ -374,128 +468,26 @@ int Extractor::Extract()
 
     Notify_Adapter* notify = Notify_Adapter::GetInstance();
     notify->UpdateDialogText(StrTable::LoadStr(109));
-
     Progress progress(this, notify);
-    // Every way out passes here: a failed count is the failure to report, as
-    // it would be had the count run before the extraction.
-    auto count_ok = [&]() {
-        const int total = progress.Total();
-        if (total < 1) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                           "[ERROR] extractor(%d): Failed to calculate total file numbers, "
-                           "ret: %d\n",
-                           __LINE__, total);
-            return false;
-        }
-        return true;
-    };
 
     std::string root;
     const int err = CanonicalFolder(dest_path.c_str_utf8(), &root);
     if (err != 0) {
-        if (count_ok()) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                           "[ERROR] extractor(%d): Failed to resolve destination '%s' ('%s')\n",
-                           __LINE__, dest_path.c_str_utf8(), std::strerror(err));
-        }
-        return -1;
+        return progress.Fail("[ERROR] extractor(%d): Failed to resolve destination '%s' ('%s')\n",
+                             __LINE__, dest_path.c_str_utf8(), std::strerror(err));
     }
-
     Handle reader(archive_read_new(), archive_read_free);
     Handle writer(archive_write_disk_new(), archive_write_free);
     if (!reader.get() || !writer.get()) {
-        if (count_ok()) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                           "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
-        }
-        return -1;
+        return progress.Fail("[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
     }
     archive_write_disk_set_options(writer.get(), kDiskOptions);
-    if (!OpenArchive(reader.get(), src_path)) {
-        if (count_ok()) {
-            Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                           "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
-                           src_path.c_str_utf8(), ErrorText(reader.get()));
-        }
-        return -1;
+    if (OpenArchive(reader.get(), src_path) != ARCHIVE_OK) {
+        return progress.Fail("[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                             src_path.c_str_utf8(), ErrorText(reader.get()));
     }
-
     const DestinationAsWorkingFolder working(root, src_path);
-    std::string rebased;
-    std::string link;
-    bool self = false;
-    std::unordered_set<std::string> real_folders;
-    for (;;) {
-        archive_entry* entry = nullptr;
-        const int r = archive_read_next_header(reader.get(), &entry);
-        if (r == ARCHIVE_EOF) {
-            return count_ok() ? 0 : -1;
-        }
-        if (r != ARCHIVE_OK) {
-            if (count_ok()) {
-                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                               "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-                               __LINE__, ErrorText(reader.get()));
-            }
-            return -1;
-        }
-        const char* path = archive_entry_pathname(entry);
-        if (!path) {
-            if (count_ok()) {
-                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                               "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
-            }
-            return -1;
-        }
-        const std::string why =
-            CheckEntry(root, entry, path, &real_folders, &rebased, &link, &self);
-        if (!why.empty()) {
-            if (count_ok()) {
-                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                               "[ERROR] extractor(%d): Refused entry '%s': %s\n", __LINE__, path,
-                               why.c_str());
-            }
-            return -1;
-        }
-        if (self) {
-            if (!progress.EntryDone() && !count_ok()) {
-                return -1;
-            }
-            continue;
-        }
-        archive_entry_set_pathname(entry, working.Path(rebased, root.size()));
-        if (!link.empty()) {
-            archive_entry_set_hardlink(entry, working.Path(link, root.size()));
-        }
-        if (archive_entry_filetype(entry) == AE_IFLNK) {
-            real_folders.clear();
-        }
-        // A folder that its owner may not write could not be emptied again:
-        // the rollback, and the removal of this copy after the next upgrade,
-        // would fail for every user but root.
-        if (archive_entry_filetype(entry) == AE_IFDIR) {
-            archive_entry_set_perm(entry, archive_entry_perm(entry) | S_IRWXU);
-        }
-        if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
-            if (count_ok()) {
-                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                               "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
-                               __LINE__, ErrorText(writer.get(), reader.get()));
-            }
-            return -1;
-        }
-        if (!progress.EntryDone() && !count_ok()) {
-            return -1;
-        }
-        if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK) {
-            if (count_ok()) {
-                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
-                               "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-                               __LINE__, ErrorText(writer.get()));
-            }
-            return -1;
-        }
-    }
+    return ExtractEntries(reader.get(), writer.get(), root, working, progress);
 }
 
 int Extractor::Check(std::string& why)
@@ -505,7 +497,7 @@ int Extractor::Check(std::string& why)
         why = "out of memory";
         return -1;
     }
-    if (!OpenArchive(reader.get(), src_path)) {
+    if (OpenArchive(reader.get(), src_path) != ARCHIVE_OK) {
         why = ErrorText(reader.get());
         return -1;
     }
@@ -553,10 +545,8 @@ int Extractor::List()
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
                        ErrorText(reader.get()));
-        archive_read_close(reader.get());
         return -1;
     }
-    archive_read_close(reader.get());
     return 0;
 }
 

@@ -88,6 +88,7 @@ void Worker::JoinThread()
 
 void Worker::HandleServicce()
 {
+    // 86, not __LINE__: the number this line has always carried; leave it so.
     Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): running\n", 86);
 
     // Held until the client is launched: another bundle's launcher finds the
@@ -105,6 +106,7 @@ void Worker::HandleServicce()
                        "launcher for %d seconds, not upgrading\n",
                        __LINE__, static_cast<int>(kUserFolderWait.count()));
         service->PostUpgrade();
+        // 114, not __LINE__: the number this line has always carried; leave it so.
         Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): done\n", 114);
         emit sigServiceDone();
         return;
@@ -123,10 +125,12 @@ void Worker::HandleServicce()
             emit sigUpdateProgress(100, 100);
             emit sigSetLabelText(StrTable::LoadStr(107));
         } else {
+            // 98, not __LINE__: the number this line has always carried; leave it so.
             Logger::LogMsg(Logger::LEVEL_ERROR, "launcher_debug",
                            "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
         }
     } else {
+        // 91, not __LINE__: the number this line has always carried; leave it so.
         Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug",
                        "[DEBUG] launcher(%d): no need to upgrade\n", 91);
     }
@@ -134,6 +138,7 @@ void Worker::HandleServicce()
     service->RemoveAgedFolders();
     service->PostUpgrade();
 
+    // 114, not __LINE__: the number this line has always carried; leave it so.
     Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug", "[DEBUG] launcher(%d): done\n", 114);
     emit sigServiceDone();
 }

@@ -82,6 +82,7 @@ int main(int argc, char* argv[])
     }
 
     if (app.isRunning()) {
+        // 80, not __LINE__: the number this line has always carried; leave it so.
         Logger::LogMsg(Logger::LEVEL_DEBUG, "launcher_debug",
                        "[DEBUG] main(%d): app has already launched, return\n", 80);
         return 0;

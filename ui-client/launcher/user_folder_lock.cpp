@@ -1,7 +1,5 @@
 #include "user_folder_lock.h"
 
-#include "safe_open.h"
-
 #include <cerrno>
 #include <cstring>
 #include <thread>
@@ -28,21 +26,20 @@ UserFolderLock::UserFolderLock(const ustring& folder, std::chrono::milliseconds 
                                void (*onWait)())
 {
     const ustring path = folder + kLockName;
-    fd = OpenRegularFile(path.c_str(), O_RDWR | O_CREAT, 0600, reason);
+    fd = UniqueFd(OpenRegularFile(path.c_str(), O_RDWR | O_CREAT, 0600, reason));
     // A file left readable by others could be locked by them.
-    if (fd >= 0 && fchmod(fd, 0600) != 0) {
+    if (fd.Valid() && fchmod(fd.Get(), 0600) != 0) {
         reason = strerror(errno);
-        close(fd);
-        fd = -1;
+        fd = UniqueFd();
     }
-    if (fd < 0) {
+    if (!fd.Valid()) {
         reason = "'" + std::string(path.c_str()) + "': " + reason;
         return;
     }
     const auto deadline = std::chrono::steady_clock::now() + limit;
     bool told = false;
     for (;;) {
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (flock(fd.Get(), LOCK_EX | LOCK_NB) == 0) {
             current = State::Held;
             return;
         }
@@ -59,13 +56,6 @@ UserFolderLock::UserFolderLock(const ustring& folder, std::chrono::milliseconds 
         }
         told = true;
         std::this_thread::sleep_for(kPollInterval);
-    }
-}
-
-UserFolderLock::~UserFolderLock()
-{
-    if (fd >= 0) {
-        close(fd); // releases the lock
     }
 }
 

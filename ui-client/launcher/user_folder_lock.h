@@ -1,5 +1,6 @@
 #pragma once
 
+#include "safe_open.h"
 #include "ustring/ustring.h"
 
 #include <chrono>
@@ -25,7 +26,6 @@ public:
     // process holds it.
     UserFolderLock(const ustring& folder, std::chrono::milliseconds limit,
                    void (*onWait)() = nullptr);
-    ~UserFolderLock();
     UserFolderLock(const UserFolderLock&) = delete;
     UserFolderLock& operator=(const UserFolderLock&) = delete;
 
@@ -33,7 +33,7 @@ public:
     const std::string& why() const { return reason; }
 
 private:
-    int fd = -1;
+    UniqueFd fd; // closing it releases the lock
     State current = State::Unavailable;
     std::string reason;
 };

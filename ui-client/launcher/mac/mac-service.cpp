@@ -30,21 +30,21 @@ const char kComponent[] = "service_debug";
 const int kProbesAfterTerm = 4;
 
 // The path that the system gives as the executable of a process started
-// from uiExecutable.
-bool ResolveUiExecutable(const ustring& uiExecutable, std::string& expected)
+// from uiExecutable. 0, or an errno value.
+int ResolveUiExecutable(const ustring& uiExecutable, std::string& expected)
 {
     if (char* real = realpath(uiExecutable.c_str(), nullptr)) {
         expected = real;
         free(real);
-        return true;
+        return 0;
     }
     if (char* folder = realpath(FSParentPath(uiExecutable).c_str(), nullptr)) {
         // The executable was removed; its folder still tells where it was.
         expected = std::string(folder) + "/" + FSBaseName(uiExecutable).c_str();
         free(folder);
-        return true;
+        return 0;
     }
-    return false;
+    return errno;
 }
 
 // A failed probe other than ESRCH (EPERM, say) still means the process is
@@ -124,7 +124,7 @@ bool IsClientUiProcess(pid_t pid, const ustring& uiExecutable, std::string& why)
     }
 
     std::string expected;
-    if (!ResolveUiExecutable(uiExecutable, expected)) {
+    if (ResolveUiExecutable(uiExecutable, expected) != 0) {
         why =
             std::string("the client UI executable '") + uiExecutable.c_str() + "' cannot be found";
         return false;
@@ -236,7 +236,7 @@ void MacService::StopService()
     // this copy still runs from the files about to be replaced.
     std::string expected;
     std::vector<pid_t> found;
-    if (ResolveUiExecutable(uiExecutable, expected) &&
+    if (ResolveUiExecutable(uiExecutable, expected) == 0 &&
         !ProcessInfo::ProcessesRunning(expected, found)) {
         Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                        "[WARNING] mac/mac-service(%d): cannot list the processes, only the pid "
@@ -358,6 +358,7 @@ int MacService::LaunchPerUserBin()
     // The path's bytes as they are: a home folder's name need not be UTF-8.
     const std::string path(user_app_path.c_str(), user_app_path.length());
     if (LaunchServices::UnregisterBundle(path) != 0) {
+        // No final newline: the line reads as it always has; leave it so.
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] mac/mac-service(%d): Cannot unregister bundle, %s", __LINE__,
                        path.c_str());
