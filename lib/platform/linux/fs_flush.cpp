@@ -1,5 +1,7 @@
 #include "platform/fs_flush.h"
 
+#include "safe_open.h"
+
 #include <cerrno>
 
 #include <fcntl.h>
@@ -11,12 +13,11 @@ namespace {
 
 int SyncOpened(const ustring& path, bool wholeFileSystem)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.Valid()) {
         return errno;
     }
-    int result = (wholeFileSystem ? syncfs(fd) : fsync(fd)) == 0 ? 0 : errno;
-    close(fd);
+    int result = (wholeFileSystem ? syncfs(fd.Get()) : fsync(fd.Get())) == 0 ? 0 : errno;
     // A file system that cannot flush offers nothing better to wait for.
     if (result == EINVAL) {
         result = 0;

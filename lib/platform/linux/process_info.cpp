@@ -1,5 +1,7 @@
 #include "platform/process_info.h"
 
+#include "safe_open.h"
+
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -86,13 +88,13 @@ Result OwnerOf(pid_t pid, uid_t& uid)
 bool ProcessesRunning(const std::string& path, std::vector<pid_t>& pids)
 {
     pids.clear();
-    DIR* proc = opendir("/proc");
-    if (proc == nullptr) {
+    const UniqueDir proc(opendir("/proc"));
+    if (!proc) {
         return false;
     }
     for (;;) {
         errno = 0;
-        const dirent* entry = readdir(proc);
+        const dirent* entry = readdir(proc.get());
         if (entry == nullptr) {
             break;
         }
@@ -112,9 +114,7 @@ bool ProcessesRunning(const std::string& path, std::vector<pid_t>& pids)
             pids.push_back(pid);
         }
     }
-    const bool complete = errno == 0;
-    closedir(proc);
-    return complete;
+    return errno == 0;
 }
 
 } // namespace ProcessInfo

@@ -1,5 +1,7 @@
 #include "platform/fs_flush.h"
 
+#include "safe_open.h"
+
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -15,15 +17,14 @@ namespace {
 
 int SyncPath(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.Valid()) {
         return errno;
     }
     // fsync only hands the data to the drive, which may keep it in its
     // cache and write it out of order; F_FULLFSYNC asks the drive to write
     // it. File systems that refuse it (network ones, say) get the fsync.
-    int result = fcntl(fd, F_FULLFSYNC) == 0 || fsync(fd) == 0 ? 0 : errno;
-    close(fd);
+    int result = fcntl(fd.Get(), F_FULLFSYNC) == 0 || fsync(fd.Get()) == 0 ? 0 : errno;
     // A file system that cannot flush offers nothing better to wait for.
     if (result == EINVAL) {
         result = 0;
@@ -42,13 +43,13 @@ int SyncTree(const std::string& path)
         return 0; // its folder's flush records it
     }
     if (S_ISDIR(st.st_mode)) {
-        DIR* dir = opendir(path.c_str());
-        if (dir == nullptr) {
+        const UniqueDir dir(opendir(path.c_str()));
+        if (!dir) {
             return errno;
         }
         int result = 0;
         errno = 0;
-        while (const dirent* entry = readdir(dir)) {
+        while (const dirent* entry = readdir(dir.get())) {
             if (strcmp(entry->d_name, ".") == 0 || strcmp(entry->d_name, "..") == 0) {
                 continue;
             }
@@ -61,7 +62,6 @@ int SyncTree(const std::string& path)
         if (result == 0 && errno != 0) {
             result = errno;
         }
-        closedir(dir);
         if (result != 0) {
             return result;
         }
