@@ -546,6 +546,9 @@ TEST_F(LauncherRun, SecondInstanceIsRefusedWhileTheFirstRuns)
     first.Signal(SIGSTOP);
     const Result second = RunLauncher("second");
     first.Signal(SIGCONT);
+    // The client that ignores SIGTERM has held the flow long enough: the
+    // grace period before its SIGKILL is UpgradeKillsAClientThatIgnoresTerm's.
+    client->Signal(SIGKILL);
 
     ASSERT_TRUE(second.ExitedWith(0)) << DescribeStatus(second.status) << "\n" << second.err;
     EXPECT_EQ(second.out, "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
@@ -628,6 +631,7 @@ TEST_F(LauncherRun, TwentySimultaneousStartsRunOneFlow)
                                      << r.err;
     }
     winner->Signal(SIGCONT);
+    client->Signal(SIGKILL); // as in SecondInstanceIsRefusedWhileTheFirstRuns
     for (size_t i = 0; i < starts.size(); ++i) {
         if (starts[i].get() == winner) {
             const Result r = Finish(*winner, options[i]);
@@ -654,6 +658,7 @@ TEST_F(LauncherRun, CrashedInstanceDoesNotBlockTheNextStart)
         first.Signal(SIGKILL);
         ASSERT_TRUE(first.Wait(30s));
     }
+    client->Signal(SIGKILL); // as in SecondInstanceIsRefusedWhileTheFirstRuns
 
     const Result r = RunLauncher("next");
     ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;

@@ -378,6 +378,11 @@ TEST_F(HostilePackageTest, EscapingAndForbiddenEntriesRollBack)
 
 TEST_F(HostilePackageTest, HundredThousandEntriesRollBackInTime)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // Its time goes to the file system, not to code that the smaller hostile
+    // packages leave unchecked, and it would double the sanitizer run.
+    GTEST_SKIP() << "100000 entries are rolled back in the plain run only";
+#endif
     const int kEntries = 100000;
     Prepare();
     ArchiveWriter package = Valid();
