@@ -177,15 +177,8 @@ protected:
 
     Result Finish(Child& child, const ChildOptions& options)
     {
-        Result r;
-        r.ended = child.Wait(90s);
-        if (!r.ended) {
-            ADD_FAILURE() << "launcher did not end";
-            return r;
-        }
-        r.status = child.status();
-        r.out = ReadFile(options.outFile);
-        r.err = ReadFile(options.errFile);
+        const Result r = testutil::Finish(child, options, 90s);
+        EXPECT_TRUE(r.ended) << "launcher did not end";
         return r;
     }
 
@@ -207,9 +200,7 @@ protected:
         options.errFile = tmp.path() + "/client.err";
         auto child = std::make_unique<Child>(options);
         const std::string expected = "pid=" + std::to_string(child->pid()) + "\n";
-        for (int i = 0; i < 500 && ReadFile(PidFile()) != expected; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        WaitFor([&] { return ReadFile(PidFile()) == expected; }, 10s);
         EXPECT_EQ(ReadFile(PidFile()), expected);
         return child;
     }
@@ -248,15 +239,9 @@ protected:
         return n;
     }
 
-    bool WaitForLog(const std::string& message, int timeoutMs)
+    bool WaitForLog(const std::string& message)
     {
-        for (int waited = 0; waited < timeoutMs; waited += 20) {
-            if (CountLog(message) > 0) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return false;
+        return WaitFor([&] { return CountLog(message) > 0; }, 30s);
     }
 
     // The pid that the single-instance guard's lock file names, 0 for none.
@@ -540,7 +525,7 @@ TEST_F(LauncherRun, SecondInstanceIsRefusedWhileTheFirstRuns)
 
     const ChildOptions firstOptions = LauncherOptions("first");
     Child first(firstOptions);
-    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running"));
     // Frozen inside its flow, the first instance holds the guard for as long
     // as the second needs to start, however slow the machine.
     first.Signal(SIGSTOP);
@@ -576,14 +561,12 @@ TEST_F(LauncherRun, LauncherOfAnotherBundleWaitsForTheUpgradeInProgress)
 
     const ChildOptions options = LauncherOptions("waiting");
     Child launcher(options);
-    bool waiting = false;
-    for (int waited = 0; !waiting && waited < 30000; waited += 20) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        for (const std::string& line : LogLines()) {
-            waiting = waiting || line.find("another launcher is updating the per-user copy, "
-                                           "waiting for it") != std::string::npos;
-        }
-    }
+    const bool waiting = WaitFor(
+        [&] {
+            return ReadFile(LogFile()).find("another launcher is updating the per-user copy, "
+                                            "waiting for it") != std::string::npos;
+        },
+        30s);
     ASSERT_TRUE(waiting);
     // It does nothing to the copy until the other one is done.
     EXPECT_EQ(Snapshot(userApp), before);
@@ -613,7 +596,7 @@ TEST_F(LauncherRun, TwentySimultaneousStartsRunOneFlow)
     // Whichever start won is frozen inside its flow until every other start
     // has ended, so a slow machine cannot let the winner finish and a late
     // start take the guard after it.
-    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running"));
     Child* winner = nullptr;
     for (auto& c : starts) {
         if (GuardHolder() == c->pid()) {
@@ -654,7 +637,7 @@ TEST_F(LauncherRun, CrashedInstanceDoesNotBlockTheNextStart)
     std::unique_ptr<Child> client = StartRunningClient(true);
     {
         Child first(LauncherOptions("first"));
-        ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+        ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running"));
         first.Signal(SIGKILL);
         ASSERT_TRUE(first.Wait(30s));
     }
@@ -871,8 +854,8 @@ TEST_F(LauncherRun, RunsWithoutAWorkerThread)
     options.maxProcesses = 1;
     // LeakSanitizer's check at exit needs a task of its own, and another user
     // may not read the suppressions in a private checkout.
-    options.env = Env({"XDG_RUNTIME_DIR=" + tmp.path() + "/run-nobody", "LSAN_OPTIONS=",
-                       "ASAN_OPTIONS=detect_leaks=0"})
+    options.env = Env({"XDG_RUNTIME_DIR=" + tmp.path() + "/run-nobody",
+                       "LSAN_OPTIONS=", "ASAN_OPTIONS=detect_leaks=0"})
                       .list();
     Child launcher(options);
     ASSERT_TRUE(launcher.Wait(60s)) << "the launcher hangs";

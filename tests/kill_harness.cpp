@@ -103,7 +103,8 @@ std::vector<Entry> PackageEntries(int count, unsigned seed, int build)
     list.push_back(
         Entry{"Contents/MacOS/halvenor-drive-ui", 'f', 0755, "#!/bin/sh\n# " + tag + "exit 0\n"});
     folder("Contents/Resources");
-    list.push_back(Entry{"Contents/Resources/INFO", 'f', 0644, VersionRecord(std::to_string(build))});
+    list.push_back(
+        Entry{"Contents/Resources/INFO", 'f', 0644, VersionRecord(std::to_string(build))});
 
     for (int i = 0; static_cast<int>(list.size()) < count; ++i) {
         const int framework = i / 400;
@@ -269,8 +270,8 @@ bool Harness::SetUp()
     copy = halvenor + "/" + kCopyName;
     logFile = halvenor + "/log/launcher.log";
 
-    for (const std::string& dir : {bundle + "/Contents/Resources/package", bundle + "/log", home,
-                                   root + "/tmp"}) {
+    for (const std::string& dir :
+         {bundle + "/Contents/Resources/package", bundle + "/log", home, root + "/tmp"}) {
         MakeDirs(dir);
     }
     MakeDirs(root + "/run", 0700);
@@ -293,12 +294,12 @@ bool Harness::SetUp()
     launch.exe = exe;
     launch.cwd = root;
     launch.env = ChildEnv()
-                  .Set("HOME", home)
-                  .Set("QT_QPA_PLATFORM", "offscreen")
-                  .Set("XDG_RUNTIME_DIR", root + "/run")
-                  .Set("TMPDIR", root + "/tmp")
-                  .Set("LANG", "C")
-                  .list();
+                     .Set("HOME", home)
+                     .Set("QT_QPA_PLATFORM", "offscreen")
+                     .Set("XDG_RUNTIME_DIR", root + "/run")
+                     .Set("TMPDIR", root + "/tmp")
+                     .Set("LANG", "C")
+                     .list();
     return true;
 }
 
@@ -454,12 +455,11 @@ std::string Harness::Inspect(const Tree& before, std::string& problem)
     const bool liveNew = liveExists && live == shipped;
     problem.clear();
     if (!liveOld && !liveNew && !backupOld) {
-        problem =
-            "no complete copy: the copy " +
-            (liveExists ? "differs from the old one (" + Differences(before, live, 1) +
-                              ") and from the new one (" + Differences(shipped, live, 1) + ")"
-                        : std::string("is missing")) +
-            ", and none of the " + std::to_string(backups) + " backups is the old copy";
+        problem = "no complete copy: the copy " +
+                  (liveExists ? "differs from the old one (" + Differences(before, live, 1) +
+                                    ") and from the new one (" + Differences(shipped, live, 1) + ")"
+                              : std::string("is missing")) +
+                  ", and none of the " + std::to_string(backups) + " backups is the old copy";
     }
     if (liveNew) {
         return backups == 0 ? "new copy complete" : "new copy complete, backups remain";

@@ -277,7 +277,8 @@ TEST_F(ServiceTest, StopServiceKillsUiThatIgnoresTerm)
     const auto end = Clock::now();
     ASSERT_TRUE(ui.Wait(5s));
 
-    EXPECT_TRUE(WIFSIGNALED(ui.status()) && WTERMSIG(ui.status()) == SIGKILL) << "status " << ui.status();
+    EXPECT_TRUE(WIFSIGNALED(ui.status()) && WTERMSIG(ui.status()) == SIGKILL)
+        << "status " << ui.status();
     // The UI is given its five seconds before SIGKILL.
     EXPECT_GE(Seconds(ui.exitTime() - start), 4.5);
     EXPECT_GE(Seconds(end - start), 4.5);

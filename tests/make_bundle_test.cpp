@@ -265,8 +265,8 @@ TEST_F(MakeBundleTest, OptionsAndReplacement)
     EXPECT_EQ(VersionOf((Bundle() / "Contents/Resources/INFO").string())["build_version"], "3");
 
     // With --force it is replaced, levels given comma separated.
-    ASSERT_EQ(MakeBundle("1.2.4", {"--force", "--levels", "service_debug=6,file_op_debug=0"}).code(),
-              0);
+    ASSERT_EQ(
+        MakeBundle("1.2.4", {"--force", "--levels", "service_debug=6,file_op_debug=0"}).code(), 0);
     EXPECT_EQ(VersionOf((Bundle() / "Contents/Resources/INFO").string())["build_version"], "4");
     EXPECT_EQ(ReadFile(Bundle() / "log/launcher.debug"), "service_debug=6\nfile_op_debug=0\n");
 }

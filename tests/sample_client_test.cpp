@@ -66,7 +66,10 @@ protected:
     }
 
     fs::path PidFile() const { return userDir / "ui.pid"; }
-    std::vector<std::string> Events() const { return SplitLines(ReadFile(userDir / "ui-launched.log")); }
+    std::vector<std::string> Events() const
+    {
+        return SplitLines(ReadFile(userDir / "ui-launched.log"));
+    }
 
     TempDir tmp;
     const fs::path dir{tmp.path()};

@@ -71,10 +71,10 @@ protected:
     fs::path MakeBundle(const std::string& version)
     {
         const fs::path out = dir / ("bundle-" + version);
-        const RunResult r = Execute({"/bin/bash", HALVENOR_SOURCE_DIR "/scripts/make-bundle",
-                                     "--app", HALVENOR_SAMPLE_APP, "--version", version, "--out",
-                                     out.string(), "--launcher", HALVENOR_LAUNCHER, "--levels",
-                                     "launcher_debug=7 service_debug=7"});
+        const RunResult r =
+            Execute({"/bin/bash", HALVENOR_SOURCE_DIR "/scripts/make-bundle", "--app",
+                     HALVENOR_SAMPLE_APP, "--version", version, "--out", out.string(), "--launcher",
+                     HALVENOR_LAUNCHER, "--levels", "launcher_debug=7 service_debug=7"});
         EXPECT_EQ(r.code(), 0) << r.out;
         return out / "Halvenor.app";
     }
@@ -99,7 +99,10 @@ protected:
         return r;
     }
 
-    std::vector<std::string> Events() const { return SplitLines(ReadFile(userDir / "ui-launched.log")); }
+    std::vector<std::string> Events() const
+    {
+        return SplitLines(ReadFile(userDir / "ui-launched.log"));
+    }
     std::string InstalledInfo() const
     {
         return ReadFile(userDir / "Halvenor.app/Contents/Resources/INFO");

@@ -54,12 +54,11 @@ Child::Child(const ChildOptions& options)
         return;
     }
     const int inFd = options.stdinPipe ? pipeFds[0] : open("/dev/null", O_RDONLY | O_CLOEXEC);
-    const int outFd =
-        open(options.outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const int errFd = options.errFile.empty()
-                          ? dup(outFd)
-                          : open(options.errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                                 0644);
+    const int outFd = open(options.outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int errFd =
+        options.errFile.empty()
+            ? dup(outFd)
+            : open(options.errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const rlimit processes = {options.maxProcesses, options.maxProcesses};
 
     // Registered before an orphan reaper can see it end.
@@ -183,10 +182,9 @@ int RunResult::code() const
     return ended ? CodeOf(status) : -1;
 }
 
-RunResult RunToEnd(const ChildOptions& options, std::chrono::milliseconds timeout)
+RunResult Finish(Child& child, const ChildOptions& options, std::chrono::milliseconds timeout)
 {
     RunResult result;
-    Child child(options);
     if (!child.started()) {
         result.err = "cannot start " + (options.argv.empty() ? options.exe : options.argv[0]);
         return result;
@@ -200,6 +198,12 @@ RunResult RunToEnd(const ChildOptions& options, std::chrono::milliseconds timeou
     result.out = ReadFile(options.outFile);
     result.err = options.errFile.empty() ? "" : ReadFile(options.errFile);
     return result;
+}
+
+RunResult RunToEnd(const ChildOptions& options, std::chrono::milliseconds timeout)
+{
+    Child child(options);
+    return Finish(child, options, timeout);
 }
 
 int RunForked(const std::function<int()>& fn)

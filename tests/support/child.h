@@ -87,8 +87,11 @@ struct RunResult
     int code() const;
 };
 
-// Runs a program to its end (killing it after the timeout) and reads what it
+// Waits for the child's end (killing it after the timeout) and reads what it
 // wrote to its output files.
+RunResult Finish(Child& child, const ChildOptions& options,
+                 std::chrono::milliseconds timeout = 120s);
+// Runs a program to its end: Finish on a new child.
 RunResult RunToEnd(const ChildOptions& options, std::chrono::milliseconds timeout = 120s);
 
 // Runs fn in a forked copy of this process and gives the wait status, fn's

@@ -13,7 +13,7 @@ namespace testutil {
 TempDir::TempDir(const std::string& prefix, const std::string& parent)
 {
     const char* tmp = getenv("TMPDIR");
-    const std::string base = !parent.empty()                    ? parent
+    const std::string base = !parent.empty()                  ? parent
                              : tmp != nullptr && *tmp != '\0' ? tmp
                                                               : "/tmp";
     std::string pattern = base + "/" + prefix + ".XXXXXX";
