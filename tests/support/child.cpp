@@ -57,7 +57,7 @@ Child::Child(const ChildOptions& options)
     const int outFd = open(options.outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const int errFd =
         options.errFile.empty()
-            ? dup(outFd)
+            ? fcntl(outFd, F_DUPFD_CLOEXEC, 0)
             : open(options.errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const rlimit processes = {options.maxProcesses, options.maxProcesses};
 
@@ -209,6 +209,7 @@ RunResult RunToEnd(const ChildOptions& options, std::chrono::milliseconds timeou
 int RunForked(const std::function<int()>& fn)
 {
     fflush(nullptr);
+    // No exec: the child runs the test's own code.
     const pid_t pid = fork();
     if (pid == 0) {
         const int code = fn();

@@ -24,7 +24,7 @@ std::vector<std::string> SplitLines(const std::string& text);
 // size pseudo-random bytes that do not compress, the same for the same seed.
 std::string Noise(size_t size, unsigned seed);
 // Links the Qt platform plug-ins into <bundle>/Contents/Frameworks/plugins,
-// where the launcher looks for them; false with error set when none exist.
+// where the launcher looks for them; false with error set when that fails.
 bool LinkPlatformPlugins(const std::string& bundle, std::string& error);
 
 } // namespace testutil
