@@ -1,4 +1,5 @@
 #include "config.h"
+#include "support/temp_dir.h"
 
 #include <climits>
 #include <cstdlib>
@@ -18,21 +19,7 @@ namespace fs = std::filesystem;
 class ConfigTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "config_test.XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-
-    void TearDown() override
-    {
-        if (HasFailure()) {
-            std::printf("kept test folder %s\n", dir.c_str());
-        } else {
-            fs::remove_all(dir);
-        }
-    }
+    void SetUp() override { ASSERT_FALSE(dir.empty()); }
 
     ustring write(const std::string& name, const std::string& content)
     {
@@ -41,7 +28,8 @@ protected:
         return ustring(path.c_str());
     }
 
-    fs::path dir;
+    testutil::TempDir tmp{"config_test"};
+    const fs::path dir{tmp.path()};
 };
 
 struct Row

@@ -3,23 +3,32 @@
 // deployed into the bundle. The client UI inside the packages is the
 // ui_standin program: it records its pid in ~/.Halvenor/ui.pid.
 
-#include "archive_writer.h"
-#include "process_util.h"
+#include "support/archive_writer.h"
+#include "support/child.h"
+#include "support/env.h"
+#include "support/files.h"
+#include "support/snapshot.h"
+#include "support/temp_dir.h"
+#include "support/version_record.h"
 
-#include <QLibraryInfo>
-#include <QString>
-
-#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <climits>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
-#include <random>
+#include <memory>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,12 +71,6 @@ bool HasMessageHead(const std::string& line)
            close > paren + 1 && rest.find_first_not_of("0123456789", paren + 1) == close;
 }
 
-std::string VersionRecord(const std::string& build)
-{
-    return "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" + build +
-           "\nicon_overlay_version=2\n";
-}
-
 class LauncherRun : public ::testing::Test
 {
 protected:
@@ -82,7 +85,8 @@ protected:
         ASSERT_TRUE(MakeDirs(home) && MakeDirs(tmp.path() + "/run", 0700) &&
                     MakeDirs(tmp.path() + "/tmp") && MakeDirs(WorkDir()));
         ASSERT_TRUE(WriteFile(Launcher(), ReadFile(HALVENOR_LAUNCHER), 0755));
-        DeployPlatformPlugins();
+        std::string error;
+        ASSERT_TRUE(LinkPlatformPlugins(bundle, error)) << error;
         ASSERT_TRUE(
             WriteFile(bundle + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n"));
     }
@@ -112,23 +116,6 @@ protected:
     std::string LogFile() const { return home + "/.Halvenor/log/launcher.log"; }
     std::string PidFile() const { return home + "/.Halvenor/ui.pid"; }
     std::string UserExe() const { return userApp + "/Contents/MacOS/halvenor-drive-ui"; }
-
-    void DeployPlatformPlugins()
-    {
-        const std::string from =
-            QLibraryInfo::location(QLibraryInfo::PluginsPath).toStdString() + "/platforms";
-        const std::string to = bundle + "/Contents/Frameworks/plugins/platforms";
-        ASSERT_TRUE(MakeDirs(to));
-        int linked = 0;
-        for (const auto& e : std::filesystem::directory_iterator(from)) {
-            if (e.path().extension() == ".so") {
-                const std::string target = to + "/" + e.path().filename().string();
-                ASSERT_EQ(symlink(e.path().c_str(), target.c_str()), 0);
-                ++linked;
-            }
-        }
-        ASSERT_GT(linked, 0) << "no Qt platform plug-ins in " << from;
-    }
 
     // The bundle ships build `build`; its package holds a complete client.
     void ShipBuild(const std::string& build)
@@ -160,60 +147,44 @@ protected:
         ASSERT_TRUE(WriteFile(home + "/.Halvenor/app/Contents/leftover", "aged"));
     }
 
-    std::vector<std::string> Env(const std::vector<std::string>& extra = {}) const
+    ChildEnv Env(const std::vector<std::string>& extra = {}) const
     {
-        std::vector<std::string> env = PassThroughEnv();
-        env.push_back("HOME=" + home);
-        env.push_back("QT_QPA_PLATFORM=offscreen");
-        env.push_back("XDG_RUNTIME_DIR=" + tmp.path() + "/run");
-        env.push_back("TMPDIR=" + tmp.path() + "/tmp");
-        bool hasLocale = false;
+        ChildEnv env;
+        env.Set("HOME", home)
+            .Set("QT_QPA_PLATFORM", "offscreen")
+            .Set("XDG_RUNTIME_DIR", tmp.path() + "/run")
+            .Set("TMPDIR", tmp.path() + "/tmp")
+            .Set("LANG", "C");
         for (const std::string& e : extra) {
-            hasLocale = hasLocale || e.rfind("LANG=", 0) == 0 || e.rfind("LC_", 0) == 0;
+            env.Set(e);
         }
-        if (!hasLocale) {
-            env.push_back("LANG=C");
-        }
-        env.insert(env.end(), extra.begin(), extra.end());
         return env;
     }
 
-    SpawnOptions LauncherOptions(const std::string& name,
+    ChildOptions LauncherOptions(const std::string& name,
                                  const std::vector<std::string>& extra = {})
     {
-        SpawnOptions options;
+        ChildOptions options;
         options.exe = Launcher();
-        options.env = Env(extra);
+        options.env = Env(extra).list();
         options.outFile = tmp.path() + "/" + name + ".out";
         options.errFile = tmp.path() + "/" + name + ".err";
         options.cwd = WorkDir();
         return options;
     }
 
-    struct Result
-    {
-        int status = -1;
-        std::string out;
-        std::string err;
-        bool ExitedWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
-    };
+    using Result = RunResult;
 
-    Result Finish(Child& child, const SpawnOptions& options)
+    Result Finish(Child& child, const ChildOptions& options)
     {
-        Result r;
-        if (!child.Wait(90000)) {
-            ADD_FAILURE() << "launcher did not end";
-            return r;
-        }
-        r.status = child.status();
-        r.out = ReadFile(options.outFile);
-        r.err = ReadFile(options.errFile);
+        const Result r = testutil::Finish(child, options, 90s);
+        EXPECT_TRUE(r.ended) << "launcher did not end";
         return r;
     }
 
     Result RunLauncher(const std::string& name, const std::vector<std::string>& extra = {})
     {
-        const SpawnOptions options = LauncherOptions(name, extra);
+        const ChildOptions options = LauncherOptions(name, extra);
         Child child(options);
         return Finish(child, options);
     }
@@ -221,19 +192,15 @@ protected:
     // A client UI of the old copy that is running now.
     std::unique_ptr<Child> StartRunningClient(bool ignoreTerm)
     {
-        SpawnOptions options;
-        options.exe = UserExe();
-        options.argv = {UserExe()};
+        ChildOptions options{UserExe()};
         if (ignoreTerm) {
             options.argv.push_back("--ignore-term");
         }
-        options.env = Env();
+        options.env = Env().list();
         options.errFile = tmp.path() + "/client.err";
         auto child = std::make_unique<Child>(options);
         const std::string expected = "pid=" + std::to_string(child->pid()) + "\n";
-        for (int i = 0; i < 500 && ReadFile(PidFile()) != expected; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        WaitFor([&] { return ReadFile(PidFile()) == expected; }, 10s);
         EXPECT_EQ(ReadFile(PidFile()), expected);
         return child;
     }
@@ -247,8 +214,7 @@ protected:
             return 0;
         }
         for (int i = 0; i < 500; ++i) {
-            const std::string text = ReadFile(PidFile());
-            const pid_t pid = text.rfind("pid=", 0) == 0 ? atoi(text.c_str() + 4) : 0;
+            const pid_t pid = PidFromFile(PidFile());
             char exe[PATH_MAX];
             const std::string link = "/proc/" + std::to_string(pid) + "/exe";
             const ssize_t n = readlink(link.c_str(), exe, sizeof(exe) - 1);
@@ -261,15 +227,7 @@ protected:
         return 0;
     }
 
-    std::vector<std::string> LogLines() const
-    {
-        std::vector<std::string> lines;
-        std::istringstream in(ReadFile(LogFile()));
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-        return lines;
-    }
+    std::vector<std::string> LogLines() const { return SplitLines(ReadFile(LogFile())); }
 
     // Lines with the time stamp the logger puts in front of every message.
     int CountLog(const std::string& message) const
@@ -281,15 +239,9 @@ protected:
         return n;
     }
 
-    bool WaitForLog(const std::string& message, int timeoutMs)
+    bool WaitForLog(const std::string& message)
     {
-        for (int waited = 0; waited < timeoutMs; waited += 20) {
-            if (CountLog(message) > 0) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return false;
+        return WaitFor([&] { return CountLog(message) > 0; }, 30s);
     }
 
     // The pid that the single-instance guard's lock file names, 0 for none.
@@ -394,7 +346,7 @@ TEST_F(LauncherRun, UpgradeStopsARunningClientThatExitsOnTerm)
     ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
 
     // The old client ended on SIGTERM (it exits with 0 when asked politely).
-    ASSERT_TRUE(client->Wait(0));
+    ASSERT_TRUE(client->Wait(0ms));
     EXPECT_TRUE(WIFEXITED(client->status())) << DescribeStatus(client->status());
 
     // The copy is replaced, the backup removed, the new client started.
@@ -419,7 +371,7 @@ TEST_F(LauncherRun, UpgradeKillsAClientThatIgnoresTerm)
     ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
     printf("launcher run with a client ignoring SIGTERM: %.1f s\n", seconds);
 
-    ASSERT_TRUE(client->Wait(0));
+    ASSERT_TRUE(client->Wait(0ms));
     EXPECT_TRUE(WIFSIGNALED(client->status()) && WTERMSIG(client->status()) == SIGKILL)
         << DescribeStatus(client->status());
     EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"), VersionRecord("200"));
@@ -446,17 +398,15 @@ TEST_P(StalePidFile, UpgradeStillStopsTheOldClient)
     InstallUserCopy("100");
     const bool both = GetParam() == PidFileSays::AnotherClient;
     std::unique_ptr<Child> client = StartRunningClient(both);
-    SpawnOptions sleep;
-    sleep.exe = access("/usr/bin/sleep", X_OK) == 0 ? "/usr/bin/sleep" : "/bin/sleep";
-    sleep.argv = {sleep.exe, GetParam() == PidFileSays::DeadPid ? "0" : "60"};
-    Child other(sleep);
+    Child other({access("/usr/bin/sleep", X_OK) == 0 ? "/usr/bin/sleep" : "/bin/sleep",
+                 GetParam() == PidFileSays::DeadPid ? "0" : "60"});
     std::unique_ptr<Child> named;
     if (GetParam() == PidFileSays::Nothing) {
         ASSERT_TRUE(std::filesystem::remove(PidFile()));
     } else if (both) {
         named = StartRunningClient(true);
     } else {
-        ASSERT_TRUE(GetParam() != PidFileSays::DeadPid || other.Wait(10000));
+        ASSERT_TRUE(GetParam() != PidFileSays::DeadPid || other.Wait(10s));
         ASSERT_TRUE(WriteFile(PidFile(), "pid=" + std::to_string(other.pid()) + "\n"));
     }
 
@@ -465,12 +415,12 @@ TEST_P(StalePidFile, UpgradeStillStopsTheOldClient)
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
 
-    EXPECT_TRUE(client->Wait(0)) << "the old client still runs";
-    EXPECT_TRUE(!named || named->Wait(0)) << "the named old client still runs";
+    EXPECT_TRUE(client->Wait(0ms)) << "the old client still runs";
+    EXPECT_TRUE(!named || named->Wait(0ms)) << "the named old client still runs";
     // Both clients share one grace period before the SIGKILL.
     EXPECT_LT(seconds, 9.0);
     if (GetParam() == PidFileSays::UnrelatedPid) {
-        EXPECT_FALSE(other.Wait(300)) << "the process the pid file names was signalled";
+        EXPECT_FALSE(other.Wait(300ms)) << "the process the pid file names was signalled";
     }
     const std::string note = "pid " + std::to_string(client->pid()) + " runs the client UI '";
     int notes = 0;
@@ -502,7 +452,7 @@ INSTANTIATE_TEST_SUITE_P(LauncherRun, StalePidFile,
 TEST_F(LauncherRun, ClientHoldsNoneOfTheLauncherStreams)
 {
     ShipBuild("200");
-    SpawnOptions options = LauncherOptions("streams");
+    ChildOptions options = LauncherOptions("streams");
     options.stdinPipe = true;
     Child launcher(options);
     const Result r = Finish(launcher, options);
@@ -528,11 +478,7 @@ TEST_F(LauncherRun, CorruptPackageRollsBack)
 {
     // A package cut short inside its last, incompressible entry.
     ASSERT_TRUE(WriteFile(bundle + "/Contents/Resources/INFO", VersionRecord("200")));
-    std::string noise(512 * 1024, '\0');
-    std::mt19937 random(7);
-    for (char& c : noise) {
-        c = static_cast<char>(random());
-    }
+    const std::string noise = Noise(512 * 1024, 7);
     ArchiveWriter package(ArchiveWriter::TarGz);
     package.File("Contents/MacOS/halvenor-drive-ui", "#!/bin/sh\nexit 3\n", 0755)
         .File("Contents/Resources/INFO", VersionRecord("200"))
@@ -577,14 +523,17 @@ TEST_F(LauncherRun, SecondInstanceIsRefusedWhileTheFirstRuns)
     InstallUserCopy("100");
     std::unique_ptr<Child> client = StartRunningClient(true);
 
-    const SpawnOptions firstOptions = LauncherOptions("first");
+    const ChildOptions firstOptions = LauncherOptions("first");
     Child first(firstOptions);
-    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running"));
     // Frozen inside its flow, the first instance holds the guard for as long
     // as the second needs to start, however slow the machine.
     first.Signal(SIGSTOP);
     const Result second = RunLauncher("second");
     first.Signal(SIGCONT);
+    // The client that ignores SIGTERM has held the flow long enough: the
+    // grace period before its SIGKILL is UpgradeKillsAClientThatIgnoresTerm's.
+    client->Signal(SIGKILL);
 
     ASSERT_TRUE(second.ExitedWith(0)) << DescribeStatus(second.status) << "\n" << second.err;
     EXPECT_EQ(second.out, "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
@@ -610,16 +559,14 @@ TEST_F(LauncherRun, LauncherOfAnotherBundleWaitsForTheUpgradeInProgress)
     ASSERT_GE(held, 0);
     ASSERT_EQ(flock(held, LOCK_EX), 0);
 
-    const SpawnOptions options = LauncherOptions("waiting");
+    const ChildOptions options = LauncherOptions("waiting");
     Child launcher(options);
-    bool waiting = false;
-    for (int waited = 0; !waiting && waited < 30000; waited += 20) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        for (const std::string& line : LogLines()) {
-            waiting = waiting || line.find("another launcher is updating the per-user copy, "
-                                           "waiting for it") != std::string::npos;
-        }
-    }
+    const bool waiting = WaitFor(
+        [&] {
+            return ReadFile(LogFile()).find("another launcher is updating the per-user copy, "
+                                            "waiting for it") != std::string::npos;
+        },
+        30s);
     ASSERT_TRUE(waiting);
     // It does nothing to the copy until the other one is done.
     EXPECT_EQ(Snapshot(userApp), before);
@@ -638,18 +585,18 @@ TEST_F(LauncherRun, TwentySimultaneousStartsRunOneFlow)
     InstallUserCopy("100");
     std::unique_ptr<Child> client = StartRunningClient(true);
 
-    std::vector<SpawnOptions> options;
+    std::vector<ChildOptions> options;
     std::vector<std::unique_ptr<Child>> starts;
     for (int i = 0; i < 20; ++i) {
         options.push_back(LauncherOptions("start" + std::to_string(i)));
     }
-    for (const SpawnOptions& o : options) {
+    for (const ChildOptions& o : options) {
         starts.push_back(std::make_unique<Child>(o));
     }
     // Whichever start won is frozen inside its flow until every other start
     // has ended, so a slow machine cannot let the winner finish and a late
     // start take the guard after it.
-    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+    ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running"));
     Child* winner = nullptr;
     for (auto& c : starts) {
         if (GuardHolder() == c->pid()) {
@@ -667,6 +614,7 @@ TEST_F(LauncherRun, TwentySimultaneousStartsRunOneFlow)
                                      << r.err;
     }
     winner->Signal(SIGCONT);
+    client->Signal(SIGKILL); // as in SecondInstanceIsRefusedWhileTheFirstRuns
     for (size_t i = 0; i < starts.size(); ++i) {
         if (starts[i].get() == winner) {
             const Result r = Finish(*winner, options[i]);
@@ -689,10 +637,11 @@ TEST_F(LauncherRun, CrashedInstanceDoesNotBlockTheNextStart)
     std::unique_ptr<Child> client = StartRunningClient(true);
     {
         Child first(LauncherOptions("first"));
-        ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running", 30000));
+        ASSERT_TRUE(WaitForLog("[DEBUG] launcher(86): running"));
         first.Signal(SIGKILL);
-        ASSERT_TRUE(first.Wait(30000));
+        ASSERT_TRUE(first.Wait(30s));
     }
+    client->Signal(SIGKILL); // as in SecondInstanceIsRefusedWhileTheFirstRuns
 
     const Result r = RunLauncher("next");
     ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
@@ -708,7 +657,7 @@ TEST_F(LauncherRun, PluginPathComesFromTheFirstArgument)
     InstallUserCopy("200");
 
     // A path with a detour is cleaned.
-    SpawnOptions detour = LauncherOptions("detour");
+    ChildOptions detour = LauncherOptions("detour");
     detour.argv = {bundle + "/Contents/MacOS/../MacOS/launcher"};
     Child detourChild(detour);
     Result r = Finish(detourChild, detour);
@@ -716,7 +665,7 @@ TEST_F(LauncherRun, PluginPathComesFromTheFirstArgument)
     EXPECT_EQ(r.out, "lib path = '" + bundle + "/Contents/Frameworks/plugins'\n");
 
     // A relative start resolves against the working folder.
-    SpawnOptions relative = LauncherOptions("relative");
+    ChildOptions relative = LauncherOptions("relative");
     relative.argv = {"./launcher"};
     relative.cwd = bundle + "/Contents/MacOS";
     Child relativeChild(relative);
@@ -734,7 +683,7 @@ TEST_F(LauncherRun, PluginPathComesFromTheFirstArgument)
     };
     for (const auto& start : outside) {
         SCOPED_TRACE(start[0]);
-        SpawnOptions options = LauncherOptions("outside", {start[1]});
+        ChildOptions options = LauncherOptions("outside", {start[1]});
         options.argv = {start[0]};
         Child child(options);
         r = Finish(child, options);
@@ -829,12 +778,12 @@ TEST_F(LauncherRun, PlantedFilesInTheHomeFolderAreNotWrittenThrough)
                     WriteFile(victim, "precious\n", 0644));
         InstallUserCopy("200");
         c.plant();
-        const auto before = Snapshot(tmp.path() + "/theirs");
+        const auto before = Snapshot(theirs, kMissingIsEmpty);
         const Result r = RunLauncher("planted");
         EXPECT_TRUE(r.ExitedWith(c.exitCode)) << DescribeStatus(r.status) << "\n" << r.err;
         EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
         EXPECT_EQ(ReadFile(victim), "precious\n");
-        EXPECT_EQ(Snapshot(theirs), before);
+        EXPECT_EQ(Snapshot(theirs, kMissingIsEmpty), before);
         if (c.exitCode == 0) {
             EXPECT_NE(WaitForLaunchedClient(), 0);
         } else {
@@ -871,9 +820,9 @@ TEST_F(LauncherRun, NoFileInTheWayBlocksTheLauncher)
         ASSERT_TRUE(WriteFile(bundle + "/log/launcher.debug", "launcher_debug=7\n"));
         unlink(c.fifo.c_str());
         ASSERT_EQ(0, mkfifo(c.fifo.c_str(), 0644));
-        const SpawnOptions options = LauncherOptions("fifo");
+        const ChildOptions options = LauncherOptions("fifo");
         Child launcher(options);
-        ASSERT_TRUE(launcher.Wait(30000)) << "the launcher hangs";
+        ASSERT_TRUE(launcher.Wait(30s)) << "the launcher hangs";
         EXPECT_TRUE(WIFEXITED(launcher.status()) && WEXITSTATUS(launcher.status()) == 0)
             << DescribeStatus(launcher.status());
         client = WaitForLaunchedClient(client);
@@ -899,21 +848,17 @@ TEST_F(LauncherRun, RunsWithoutAWorkerThread)
     for (const auto& e : std::filesystem::recursive_directory_iterator(userApp)) {
         ASSERT_EQ(0, lchown(e.path().c_str(), nobody->pw_uid, nobody->pw_gid));
     }
-    SpawnOptions options = LauncherOptions("limited", {"XDG_RUNTIME_DIR=" + tmp.path() + "/run-nobody"});
+    ChildOptions options = LauncherOptions("limited");
     options.uid = nobody->pw_uid;
     options.gid = nobody->pw_gid;
     options.maxProcesses = 1;
     // LeakSanitizer's check at exit needs a task of its own, and another user
     // may not read the suppressions in a private checkout.
-    options.env.erase(std::remove_if(options.env.begin(), options.env.end(),
-                                     [](const std::string& e) {
-                                         return e.rfind("ASAN_OPTIONS=", 0) == 0 ||
-                                                e.rfind("LSAN_OPTIONS=", 0) == 0;
-                                     }),
-                      options.env.end());
-    options.env.push_back("ASAN_OPTIONS=detect_leaks=0");
+    options.env = Env({"XDG_RUNTIME_DIR=" + tmp.path() + "/run-nobody",
+                       "LSAN_OPTIONS=", "ASAN_OPTIONS=detect_leaks=0"})
+                      .list();
     Child launcher(options);
-    ASSERT_TRUE(launcher.Wait(60000)) << "the launcher hangs";
+    ASSERT_TRUE(launcher.Wait(60s)) << "the launcher hangs";
     EXPECT_TRUE(WIFEXITED(launcher.status()) && WEXITSTATUS(launcher.status()) == 0)
         << DescribeStatus(launcher.status()) << "\n" << ReadFile(options.errFile);
     bool logged = false;

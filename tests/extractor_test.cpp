@@ -1,21 +1,25 @@
 #include "extractor.h"
 
-#include "archive_writer.h"
 #include "log.h"
 #include "notify_adapter.h"
 #include "str_table.h"
+#include "support/archive_writer.h"
+#include "support/files.h"
+#include "support/snapshot.h"
+#include "support/temp_dir.h"
 
 #include <QCoreApplication>
 #include <QThread>
+
+#include <archive.h>
+#include <archive_entry.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <thread>
 #include <utility>
@@ -38,35 +42,17 @@ extern "C" const char* __tsan_default_suppressions()
 
 namespace {
 
+using namespace testutil;
 using Progress = std::vector<std::pair<int, int>>;
 
 const char kPreparing[] = "Halvenor Drive is initializing...";
 
 std::string g_log_path;
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteFile(const std::string& path, const std::string& data)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << data;
-}
-
 bool IsLink(const std::string& path)
 {
     struct stat st;
     return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-bool Exists(const std::string& path)
-{
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
 }
 
 Progress Expected(int n)
@@ -76,62 +62,6 @@ Progress Expected(int n)
         p.emplace_back(n, i);
     }
     return p;
-}
-
-// Deterministic bytes that do not compress, so entries span many blocks.
-std::string Noise(size_t n, unsigned seed)
-{
-    std::string s(n, '\0');
-    for (char& c : s) {
-        seed = seed * 1103515245u + 12345u;
-        c = static_cast<char>(seed >> 16);
-    }
-    return s;
-}
-
-// Everything lstat can tell about every path below root, except below skip.
-std::map<std::string, std::string> Snapshot(const std::string& root, const std::string& skip)
-{
-    std::map<std::string, std::string> shot;
-    for (auto it = fs::recursive_directory_iterator(root); it != fs::end(it); ++it) {
-        const std::string path = it->path().string();
-        if (path == skip) {
-            it.disable_recursion_pending();
-            continue;
-        }
-        struct stat st;
-        lstat(path.c_str(), &st);
-        std::ostringstream d;
-        d << std::oct << st.st_mode << std::dec << ' ' << st.st_size << ' ' << st.st_nlink << ' '
-          << st.st_ino << ' ' << st.st_mtim.tv_sec << '.' << st.st_mtim.tv_nsec << ' '
-          << st.st_ctim.tv_sec << '.' << st.st_ctim.tv_nsec << ' ';
-        if (S_ISLNK(st.st_mode)) {
-            d << fs::read_symlink(path).string();
-        } else if (S_ISREG(st.st_mode)) {
-            d << std::hash<std::string>()(ReadFile(path));
-        }
-        shot[path] = d.str();
-    }
-    return shot;
-}
-
-// The paths that were created, changed or removed between two snapshots.
-std::string Changed(const std::map<std::string, std::string>& before,
-                    const std::map<std::string, std::string>& after)
-{
-    std::string changed;
-    for (const auto& [path, what] : before) {
-        auto it = after.find(path);
-        if (it == after.end() || it->second != what) {
-            changed += path + "\n";
-        }
-    }
-    for (const auto& [path, what] : after) {
-        if (!before.count(path)) {
-            changed += path + " (new)\n";
-        }
-    }
-    return changed;
 }
 
 class ExtractorEnvironment : public ::testing::Environment
@@ -145,26 +75,20 @@ public:
         app = new QCoreApplication(argc, argv);
         StrTable::InitStrTable();
         Notify_Adapter::GetInstance();
-        char tmpl[] = "/tmp/extractor_test_log.XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
+        tmp = std::make_unique<TempDir>("extractor_test_log");
+        dir = tmp->path();
+        ASSERT_FALSE(dir.empty());
         WriteFile(dir + "/level", "extractor_debug=7\n");
         g_log_path = dir + "/extractor.log";
         ASSERT_EQ(
             Logger::Initialize(Logger::TYPE_FILE, g_log_path.c_str(), (dir + "/level").c_str(), 50),
             0);
     }
-    void TearDown() override
-    {
-        if (::testing::UnitTest::GetInstance()->Passed()) {
-            fs::remove_all(dir);
-        } else {
-            std::printf("log kept in %s\n", dir.c_str());
-        }
-    }
+    void TearDown() override { tmp.reset(); }
 
 private:
     QCoreApplication* app = nullptr;
+    std::unique_ptr<TempDir> tmp;
     std::string dir;
 };
 
@@ -175,9 +99,7 @@ class ExtractorTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char tmpl[] = "/tmp/extractor_test.XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        root = tmpl;
+        ASSERT_FALSE(root.empty());
         dest = root + "/dest";
         outside = root + "/outside";
         fs::create_directories(dest);
@@ -195,15 +117,7 @@ protected:
         QObject::connect(Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateDialogText,
                          context, [this](const QString& text) { texts.push_back(text); });
     }
-    void TearDown() override
-    {
-        delete context;
-        if (HasFailure()) {
-            std::printf("test folder kept: %s\n", root.c_str());
-        } else {
-            fs::remove_all(root);
-        }
-    }
+    void TearDown() override { delete context; }
 
     std::string Package(ArchiveWriter& writer, const std::string& name)
     {
@@ -263,7 +177,9 @@ protected:
         return ReadFile(path);
     }
 
-    std::string root, dest, outside;
+    TempDir tmp{"extractor_test"};
+    const std::string root = tmp.path();
+    std::string dest, outside;
     size_t log_offset = 0;
     QObject* context = nullptr;
     Progress progress;
@@ -426,7 +342,7 @@ TEST_F(ExtractorTest, EntriesLandBelowTheDestination)
         .File("../escape", "x")
         .File("after", "x");
     Extractor ex = Make(Package(w, "paths.tar"), dest);
-    const auto before = Snapshot(root, dest);
+    const auto before = Snapshot(root, kInodes, dest);
     EXPECT_EQ(RunExtract(ex), -1);
     EXPECT_NE(NewLog().find("archive_read_extract2 failed: '"), std::string::npos);
 
@@ -441,7 +357,7 @@ TEST_F(ExtractorTest, EntriesLandBelowTheDestination)
     Progress five = Expected(7);
     five.resize(5);
     EXPECT_EQ(progress, five);
-    EXPECT_EQ(Changed(before, Snapshot(root, dest)), "");
+    EXPECT_EQ(Differences(before, Snapshot(root, kInodes, dest)), "");
 }
 
 TEST_F(ExtractorTest, SymbolicLinksInsideTheBundleWork)
@@ -527,10 +443,10 @@ TEST_F(ExtractorTest, HostilePackagesTouchNothingOutside)
         const std::string to = root + "/dest" + std::to_string(i);
         fs::create_directories(to);
         Extractor ex = Make(Package(c.package, "hostile" + std::to_string(i) + ".tar"), to);
-        const auto before = Snapshot(root, to);
+        const auto before = Snapshot(root, kInodes, to);
         EXPECT_EQ(RunExtract(ex), -1);
         EXPECT_NE(NewLog().find(c.log), std::string::npos);
-        EXPECT_EQ(Changed(before, Snapshot(root, to)), "");
+        EXPECT_EQ(Differences(before, Snapshot(root, kInodes, to)), "");
         EXPECT_TRUE(fs::is_directory(fs::symlink_status(to)));
         if (*c.must_not_exist) {
             EXPECT_FALSE(Exists(to + "/" + c.must_not_exist));
@@ -584,10 +500,10 @@ TEST_F(ExtractorTest, DestinationBelowALinkedParent)
     ArchiveWriter bad;
     bad.Symlink("Contents/x", outside).File("Contents/x/planted", "bad");
     ex = Make(Package(bad, "bad.tar"), to);
-    const auto before = Snapshot(root, root + "/realhome/Halvenor.app");
+    const auto before = Snapshot(root, kInodes, root + "/realhome/Halvenor.app");
     EXPECT_EQ(RunExtract(ex), -1);
     EXPECT_TRUE(IsLink(root + "/home"));
-    EXPECT_EQ(Changed(before, Snapshot(root, root + "/realhome/Halvenor.app")), "");
+    EXPECT_EQ(Differences(before, Snapshot(root, kInodes, root + "/realhome/Halvenor.app")), "");
 }
 
 TEST_F(ExtractorTest, ListAndCopyData)

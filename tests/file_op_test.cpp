@@ -1,14 +1,15 @@
 #include "file/file-op.h"
 
 #include "log.h"
+#include "support/child.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <map>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,24 +27,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void WriteFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-bool Exists(const std::string& path)
-{
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
-}
+using namespace testutil;
 
 dev_t DeviceOf(const std::string& path)
 {
@@ -58,9 +42,7 @@ class FileOpTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char templ[] = "/tmp/file_op_test.XXXXXX";
-        ASSERT_NE(mkdtemp(templ), nullptr);
-        dir = templ;
+        ASSERT_FALSE(dir.empty());
         WriteFile(dir + "/levels", "file_op_debug=7\n");
         ASSERT_EQ(Logger::Initialize(Logger::TYPE_FILE, ustring((dir + "/log").c_str()),
                                      ustring((dir + "/levels").c_str()), 50),
@@ -73,15 +55,6 @@ protected:
         Logger::log_level[ustring("file_op_debug")] = 4;
         for (const std::string& m : mounts) {
             umount2(m.c_str(), MNT_DETACH);
-        }
-        if (HasFailure()) {
-            std::cerr << "kept " << dir << (other.empty() ? "" : " and " + other) << "\n";
-            return;
-        }
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-        if (!other.empty()) {
-            fs::remove_all(other, ec);
         }
     }
 
@@ -98,10 +71,9 @@ protected:
             if (DeviceOf(base) == 0 || DeviceOf(base) == DeviceOf(dir)) {
                 continue;
             }
-            std::string templ = std::string(base) + "/file_op_test.XXXXXX";
-            if (mkdtemp(&templ[0]) != nullptr) {
-                other = templ;
-                return other;
+            other = std::make_unique<TempDir>("file_op_test", base);
+            if (!other->path().empty()) {
+                return other->path();
             }
         }
         return "";
@@ -119,8 +91,9 @@ protected:
         return at;
     }
 
-    std::string dir;
-    std::string other;
+    TempDir tmp{"file_op_test"};
+    const std::string dir = tmp.path();
+    std::unique_ptr<TempDir> other;
     std::vector<std::string> mounts;
 };
 
@@ -564,19 +537,16 @@ TEST_F(FileOpTest, AccessAndFileSystems)
     chmod(dir.c_str(), 0755);
 
     // Refused access, seen from an unprivileged child process
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
+    const int status = RunForked([this] {
         if (setgid(65534) != 0 || setuid(65534) != 0) {
-            _exit(2);
+            return 2;
         }
         const ustring path(P("secret").c_str());
         const bool ok = isFileLocked(path, 4) && !hasFilePermission(path, 4) &&
                         !isFileLocked(path, 0) && hasFilePermission(path, 0);
-        _exit(ok ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
+        return ok ? 0 : 1;
+    });
+    ASSERT_NE(status, -1);
     ASSERT_TRUE(WIFEXITED(status));
     if (WEXITSTATUS(status) == 2) {
         GTEST_SKIP() << "cannot change to an unprivileged user here";

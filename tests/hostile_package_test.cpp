@@ -28,6 +28,7 @@ namespace fs = std::filesystem;
 using NameSet = std::set<std::string>;
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
+using namespace testutil;
 
 namespace {
 
@@ -184,16 +185,8 @@ protected:
         ChownTree(home, nobody, nobody);
         chmod(dir.c_str(), 0755);
         chmod(bundleTop.c_str(), 0755);
-        fflush(nullptr);
-        const pid_t child = fork();
-        if (child == 0) {
-            const int code = setgid(nobody) == 0 && setuid(nobody) == 0 ? run() : 99;
-            fflush(nullptr);
-            _exit(code);
-        }
-        int status = -1;
-        while (child > 0 && waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
+        const int status =
+            RunForked([&] { return setgid(nobody) == 0 && setuid(nobody) == 0 ? run() : 99; });
         chmod(dir.c_str(), 0700);
         chmod(bundleTop.c_str(), 0700);
         EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
@@ -385,6 +378,11 @@ TEST_F(HostilePackageTest, EscapingAndForbiddenEntriesRollBack)
 
 TEST_F(HostilePackageTest, HundredThousandEntriesRollBackInTime)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // Its time goes to the file system, not to code that the smaller hostile
+    // packages leave unchecked, and it would double the sanitizer run.
+    GTEST_SKIP() << "100000 entries are rolled back in the plain run only";
+#endif
     const int kEntries = 100000;
     Prepare();
     ArchiveWriter package = Valid();
@@ -441,8 +439,8 @@ TEST_F(HostilePackageTest, FrameworkLinksInsideTheBundleUpgrade)
         MacService service;
         ASSERT_EQ(0, UpgradeFlow(service));
         const auto tree = Snapshot(UserApp());
-        EXPECT_EQ("link:Versions/Current/F", tree.at(framework + "/F"));
-        EXPECT_EQ("link:A", tree.at(framework + "/Versions/Current"));
+        EXPECT_EQ("l Versions/Current/F", tree.at(framework + "/F"));
+        EXPECT_EQ("l A", tree.at(framework + "/Versions/Current"));
         EXPECT_EQ("framework code", ReadFile(UserApp() + "/" + framework + "/F"));
         EXPECT_EQ("plist", ReadFile(UserApp() + "/" + framework + "/Resources/Info.plist"));
         EXPECT_EQ(NameSet{"Halvenor.app"}, Names(UserHalvenor()));
@@ -541,19 +539,20 @@ TEST_F(HostilePackageTest, UnusablePackagesNeverCostTheWorkingCopy)
         MakeDirs(resources + "/package");
         c.make();
         const auto copy = Snapshot(UserApp());
-        ChildProcess ui;
-        ASSERT_TRUE(ui.Start(UserExe(), {}));
-        ASSERT_EQ(ui.pid, WaitForPidFile(PidFile(), 0, 10s));
+        Child ui({UserExe()});
+        ASSERT_TRUE(ui.started());
+        ASSERT_EQ(ui.pid(), WaitForPidFile(PidFile(), 0, 10s));
 
         MacService first;
         EXPECT_EQ(-1, UpgradeFlow(first));
         EXPECT_EQ(copy, Snapshot(UserApp()));
-        EXPECT_EQ(c.extracted, ui.WaitExit(c.extracted ? 10s : 0s)) << "client stopped?";
+        EXPECT_EQ(c.extracted, ui.Wait(c.extracted ? 10s : 0s)) << "client stopped?";
         const auto lines = AllLines();
         EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
             return line.rfind("[ERROR]", 0) == 0 && line.find(c.log) != std::string::npos;
         })) << "no error line with '" << c.log << "'";
-        KillAndReap(ui.pid);
+        ui.Signal(SIGKILL);
+        ui.Wait(5s);
 
         // The same package is not extracted, nor the client stopped, again.
         if (c.extracted) {

@@ -1,20 +1,21 @@
 #include "kill_harness.h"
 
-#include "archive_writer.h"
-
-#include <QLibraryInfo>
-#include <QString>
+#include "support/archive_writer.h"
+#include "support/child.h"
+#include "support/env.h"
+#include "support/files.h"
+#include "support/snapshot.h"
+#include "support/temp_dir.h"
+#include "support/version_record.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <random>
 #include <set>
 #include <sstream>
@@ -26,7 +27,7 @@
 #include <time.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
+using namespace testutil;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -47,40 +48,6 @@ void SleepUs(long us)
     }
 }
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream data;
-    data << in.rdbuf();
-    return data.str();
-}
-
-bool WriteAll(const std::string& path, const std::string& data)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << data;
-    out.close();
-    return out.good();
-}
-
-uint64_t Fnv1a(const std::string& data)
-{
-    uint64_t hash = 1469598103934665603ULL;
-    for (unsigned char c : data) {
-        hash = (hash ^ c) * 1099511628211ULL;
-    }
-    return hash;
-}
-
-std::string FileDescription(const std::string& data, bool executable)
-{
-    return std::string("f ") + (executable ? "x " : "- ") + std::to_string(data.size()) + " " +
-           std::to_string(Fnv1a(data));
-}
-
-// Relative path -> "d", "l <target>" or "f <x|-> <size> <hash>".
-using Tree = std::map<std::string, std::string>;
-
 struct Entry
 {
     std::string path;
@@ -89,74 +56,16 @@ struct Entry
     std::string data; // file content, or link target
 };
 
+// Trees compare the owner's x bit, not whole modes.
+const int kTreeFlags = kExecBit | kMissingIsEmpty;
+
 Tree TreeOf(const std::vector<Entry>& entries)
 {
     Tree tree;
     for (const Entry& e : entries) {
-        tree[e.path] = e.type == 'd'   ? "d"
-                       : e.type == 'l' ? "l " + e.data
-                                       : FileDescription(e.data, (e.perm & 0100) != 0);
+        tree[e.path] = Describe(e.type, static_cast<unsigned>(e.perm), e.data, kTreeFlags);
     }
     return tree;
-}
-
-// Empty when root does not exist.
-Tree Snapshot(const std::string& root)
-{
-    Tree tree;
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(root, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string rel = it->path().lexically_relative(root).string();
-        struct stat st;
-        if (lstat(it->path().c_str(), &st) != 0) {
-            tree[rel] = "?";
-        } else if (S_ISLNK(st.st_mode)) {
-            tree[rel] = "l " + fs::read_symlink(it->path(), error).string();
-        } else if (S_ISDIR(st.st_mode)) {
-            tree[rel] = "d";
-        } else if (S_ISREG(st.st_mode)) {
-            tree[rel] = FileDescription(ReadAll(it->path()), (st.st_mode & S_IXUSR) != 0);
-        } else {
-            tree[rel] = "other";
-        }
-    }
-    return tree;
-}
-
-std::string FirstDifference(const Tree& expected, const Tree& actual)
-{
-    for (const auto& e : expected) {
-        const auto found = actual.find(e.first);
-        if (found == actual.end()) {
-            return "missing '" + e.first + "'";
-        }
-        if (found->second != e.second) {
-            return "'" + e.first + "' is " + found->second + ", expected " + e.second;
-        }
-    }
-    for (const auto& a : actual) {
-        if (expected.count(a.first) == 0) {
-            return "extra '" + a.first + "'";
-        }
-    }
-    return "none";
-}
-
-std::set<std::string> Names(const std::string& folder)
-{
-    std::set<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        names.insert(it->path().filename().string());
-    }
-    return names;
-}
-
-std::string VersionRecord(int build)
-{
-    return "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" + std::to_string(build) +
-           "\nicon_overlay_version=2\n";
 }
 
 // A client bundle: the UI executable and the version record come first, as
@@ -194,7 +103,8 @@ std::vector<Entry> PackageEntries(int count, unsigned seed, int build)
     list.push_back(
         Entry{"Contents/MacOS/halvenor-drive-ui", 'f', 0755, "#!/bin/sh\n# " + tag + "exit 0\n"});
     folder("Contents/Resources");
-    list.push_back(Entry{"Contents/Resources/INFO", 'f', 0644, VersionRecord(build)});
+    list.push_back(
+        Entry{"Contents/Resources/INFO", 'f', 0644, VersionRecord(std::to_string(build))});
 
     for (int i = 0; static_cast<int>(list.size()) < count; ++i) {
         const int framework = i / 400;
@@ -269,7 +179,7 @@ const Aim kAims[] = {
 };
 const int kAimCount = sizeof(kAims) / sizeof(kAims[0]);
 
-struct RunResult
+struct RunOutcome
 {
     bool finished = false; // ended on its own
     bool killed = false;   // ended by the harness's SIGKILL
@@ -302,11 +212,10 @@ private:
     }
 
     bool SetUp();
-    bool DeployPlatformPlugins();
     bool ShipBuild(int build);
-    pid_t Spawn();
-    RunResult RunOnce(const Aim* aim);
-    void ScanLog(RunResult& run, Clock::time_point start);
+    std::unique_ptr<Child> Spawn();
+    RunOutcome RunOnce(const Aim* aim);
+    void ScanLog(RunOutcome& run, Clock::time_point start);
     double Uniform(double lo, double hi)
     {
         return std::uniform_real_distribution<double>(lo, hi)(random);
@@ -315,24 +224,25 @@ private:
     bool KilledRun(const Aim& aim, int round, const Tree& before, int& killsInRound);
     // A run after a kill that came once the installation was reported ready
     // must not extract the package again: the new copy was complete.
-    bool KeptReadyCopy(const RunResult& run, int round);
+    bool KeptReadyCopy(const RunOutcome& run, int round);
     // The disk after a kill: a name for the state, and an empty problem when
     // a complete copy (the old or the new one) exists.
     std::string Inspect(const Tree& before, std::string& problem);
     bool RepairingRun(int round);
-    void Calibrate(const RunResult& run);
+    void Calibrate(const RunOutcome& run);
 
     KillHarnessOptions options;
     KillHarnessReport report;
     std::mt19937 random;
 
+    std::unique_ptr<TempDir> folder;
     std::string root;
     std::string bundle;
     std::string home;
     std::string halvenor;
     std::string copy;
     std::string logFile;
-    std::vector<std::string> env;
+    ChildOptions launch;
     Tree shipped; // the package of the current round
     size_t logOffset = 0;
     int runs = 0;
@@ -348,73 +258,48 @@ private:
 
 bool Harness::SetUp()
 {
-    std::string pattern = options.workDir + "/halvenor-kill-XXXXXX";
-    if (mkdtemp(&pattern[0]) == nullptr) {
+    folder = std::make_unique<TempDir>("halvenor-kill", options.workDir);
+    root = folder->path();
+    if (root.empty()) {
         Fail("cannot create a folder in '" + options.workDir + "': " + strerror(errno));
         return false;
     }
-    char real[PATH_MAX];
-    root = realpath(pattern.c_str(), real) != nullptr ? real : pattern;
     bundle = root + "/Halvenor.app";
     home = root + "/home";
     halvenor = home + "/.Halvenor";
     copy = halvenor + "/" + kCopyName;
     logFile = halvenor + "/log/launcher.log";
 
-    std::error_code error;
     for (const std::string& dir :
-         {bundle + "/Contents/MacOS", bundle + "/Contents/Resources/package", bundle + "/log", home,
-          root + "/run", root + "/tmp"}) {
-        fs::create_directories(dir, error);
+         {bundle + "/Contents/Resources/package", bundle + "/log", home, root + "/tmp"}) {
+        MakeDirs(dir);
     }
-    chmod((root + "/run").c_str(), 0700);
+    MakeDirs(root + "/run", 0700);
     const std::string exe = bundle + "/Contents/MacOS/launcher";
-    fs::copy_file(options.program, exe, fs::copy_options::overwrite_existing, error);
-    if (error || chmod(exe.c_str(), 0755) != 0) {
-        Fail("cannot copy '" + options.program + "' into the bundle: " + error.message());
+    const std::string program = ReadFile(options.program);
+    if (program.empty() || !WriteFile(exe, program, 0755)) {
+        Fail("cannot copy '" + options.program + "' into the bundle");
         return false;
     }
     // The service's messages mark the phases of an upgrade in the log.
-    if (!WriteAll(bundle + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n")) {
+    if (!WriteFile(bundle + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n")) {
         Fail("cannot write the level file");
         return false;
     }
-    if (options.launcher && !DeployPlatformPlugins()) {
+    std::string error;
+    if (options.launcher && !LinkPlatformPlugins(bundle, error)) {
+        Fail(error);
         return false;
     }
-
-    for (const char* name : {"PATH", "LD_LIBRARY_PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS",
-                             "TSAN_OPTIONS", "LSAN_OPTIONS"}) {
-        if (const char* value = getenv(name)) {
-            env.push_back(std::string(name) + "=" + value);
-        }
-    }
-    env.push_back("HOME=" + home);
-    env.push_back("QT_QPA_PLATFORM=offscreen");
-    env.push_back("XDG_RUNTIME_DIR=" + root + "/run");
-    env.push_back("TMPDIR=" + root + "/tmp");
-    env.push_back("LANG=C");
-    return true;
-}
-
-bool Harness::DeployPlatformPlugins()
-{
-    const std::string from =
-        QLibraryInfo::location(QLibraryInfo::PluginsPath).toStdString() + "/platforms";
-    const std::string to = bundle + "/Contents/Frameworks/plugins/platforms";
-    std::error_code error;
-    fs::create_directories(to, error);
-    int linked = 0;
-    for (fs::directory_iterator it(from, error), end; !error && it != end; it.increment(error)) {
-        if (it->path().extension() == ".so") {
-            const std::string target = to + "/" + it->path().filename().string();
-            linked += symlink(it->path().c_str(), target.c_str()) == 0 ? 1 : 0;
-        }
-    }
-    if (linked == 0) {
-        Fail("no Qt platform plug-ins found in '" + from + "'");
-        return false;
-    }
+    launch.exe = exe;
+    launch.cwd = root;
+    launch.env = ChildEnv()
+                     .Set("HOME", home)
+                     .Set("QT_QPA_PLATFORM", "offscreen")
+                     .Set("XDG_RUNTIME_DIR", root + "/run")
+                     .Set("TMPDIR", root + "/tmp")
+                     .Set("LANG", "C")
+                     .list();
     return true;
 }
 
@@ -423,7 +308,7 @@ bool Harness::ShipBuild(int build)
     const std::vector<Entry> entries = PackageEntries(options.entries, options.seed, build);
     std::string error;
     if (!WritePackage(entries, bundle + "/Contents/Resources/package/halvenor.vpk", error) ||
-        !WriteAll(bundle + "/Contents/Resources/INFO", VersionRecord(build))) {
+        !WriteFile(bundle + "/Contents/Resources/INFO", VersionRecord(std::to_string(build)))) {
         Fail("cannot write the package of build " + std::to_string(build) + ": " + error);
         return false;
     }
@@ -431,40 +316,16 @@ bool Harness::ShipBuild(int build)
     return true;
 }
 
-pid_t Harness::Spawn()
+std::unique_ptr<Child> Harness::Spawn()
 {
-    const std::string exe = bundle + "/Contents/MacOS/launcher";
-    const std::string out = root + "/run" + std::to_string(runs % 2) + ".out";
-    const std::string err = root + "/run" + std::to_string(runs % 2) + ".err";
+    launch.outFile = root + "/run" + std::to_string(runs % 2) + ".out";
+    launch.errFile = root + "/run" + std::to_string(runs % 2) + ".err";
     ++runs;
-    std::vector<std::string> envCopy = env;
-    std::vector<char*> envp;
-    for (std::string& e : envCopy) {
-        envp.push_back(&e[0]);
-    }
-    envp.push_back(nullptr);
-    std::string arg0 = exe;
-    char* argv[] = {&arg0[0], nullptr};
-    const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const int inFd = open("/dev/null", O_RDONLY | O_CLOEXEC);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (dup2(inFd, 0) < 0 || dup2(outFd, 1) < 0 || dup2(errFd, 2) < 0 ||
-            chdir(root.c_str()) != 0) {
-            _exit(126);
-        }
-        execve(exe.c_str(), argv, envp.data());
-        _exit(127);
-    }
-    close(outFd);
-    close(errFd);
-    close(inFd);
-    return pid;
+    return std::make_unique<Child>(launch);
 }
 
 // Picks up the service's phase messages written since the run started.
-void Harness::ScanLog(RunResult& run, Clock::time_point start)
+void Harness::ScanLog(RunOutcome& run, Clock::time_point start)
 {
     if (run.readyAt >= 0) {
         return;
@@ -505,15 +366,15 @@ void Harness::ScanLog(RunResult& run, Clock::time_point start)
     }
 }
 
-RunResult Harness::RunOnce(const Aim* aim)
+RunOutcome Harness::RunOnce(const Aim* aim)
 {
-    RunResult run;
+    RunOutcome run;
     const std::set<std::string> before = Names(halvenor);
     struct stat st;
     logOffset = stat(logFile.c_str(), &st) == 0 ? static_cast<size_t>(st.st_size) : 0;
     const auto start = Clock::now();
-    const pid_t pid = Spawn();
-    if (pid < 0) {
+    const std::unique_ptr<Child> child = Spawn();
+    if (!child->started()) {
         Fail(std::string("fork: ") + strerror(errno));
         return run;
     }
@@ -522,11 +383,9 @@ RunResult Harness::RunOnce(const Aim* aim)
         killAt = Uniform(aim->lo, aim->hi) * totalMs;
     }
     for (;;) {
-        int status = 0;
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        if (done == pid) {
+        if (child->Wait(0ms)) {
             run.finished = true;
-            run.status = status;
+            run.status = child->status();
             run.endAt = MsSince(start);
             ScanLog(run, start);
             return run;
@@ -546,9 +405,9 @@ RunResult Harness::RunOnce(const Aim* aim)
             }
         }
         if ((killAt >= 0 && now >= killAt) || now > kRunTimeoutMs) {
-            kill(pid, SIGKILL);
-            while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-            }
+            child->Signal(SIGKILL);
+            child->Wait(60s);
+            const int status = child->status();
             run.status = status;
             run.endAt = MsSince(start);
             run.killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
@@ -567,7 +426,7 @@ RunResult Harness::RunOnce(const Aim* aim)
     }
 }
 
-void Harness::Calibrate(const RunResult& run)
+void Harness::Calibrate(const RunOutcome& run)
 {
     if (!run.finished || run.changeAt < 0 || run.extractAt < 0 || run.readyAt < 0) {
         return;
@@ -583,25 +442,24 @@ std::string Harness::Inspect(const Tree& before, std::string& problem)
 {
     struct stat st;
     const bool liveExists = lstat(copy.c_str(), &st) == 0;
-    const Tree live = Snapshot(copy);
+    const Tree live = Snapshot(copy, kTreeFlags);
     bool backupOld = false;
     int backups = 0;
     for (const std::string& name : Names(halvenor)) {
         if (name.rfind(kBackupPrefix, 0) == 0) {
             ++backups;
-            backupOld = backupOld || Snapshot(halvenor + "/" + name) == before;
+            backupOld = backupOld || Snapshot(halvenor + "/" + name, kTreeFlags) == before;
         }
     }
     const bool liveOld = liveExists && live == before;
     const bool liveNew = liveExists && live == shipped;
     problem.clear();
     if (!liveOld && !liveNew && !backupOld) {
-        problem =
-            "no complete copy: the copy " +
-            (liveExists ? "differs from the old one (" + FirstDifference(before, live) +
-                              ") and from the new one (" + FirstDifference(shipped, live) + ")"
-                        : std::string("is missing")) +
-            ", and none of the " + std::to_string(backups) + " backups is the old copy";
+        problem = "no complete copy: the copy " +
+                  (liveExists ? "differs from the old one (" + Differences(before, live, 1) +
+                                    ") and from the new one (" + Differences(shipped, live, 1) + ")"
+                              : std::string("is missing")) +
+                  ", and none of the " + std::to_string(backups) + " backups is the old copy";
     }
     if (liveNew) {
         return backups == 0 ? "new copy complete" : "new copy complete, backups remain";
@@ -617,7 +475,7 @@ std::string Harness::Inspect(const Tree& before, std::string& problem)
 
 bool Harness::KilledRun(const Aim& aim, int round, const Tree& before, int& killsInRound)
 {
-    const RunResult run = RunOnce(&aim);
+    const RunOutcome run = RunOnce(&aim);
     if (!report.failures.empty()) {
         return false;
     }
@@ -647,7 +505,7 @@ bool Harness::KilledRun(const Aim& aim, int round, const Tree& before, int& kill
     return true;
 }
 
-bool Harness::KeptReadyCopy(const RunResult& run, int round)
+bool Harness::KeptReadyCopy(const RunOutcome& run, int round)
 {
     if (readyBeforeKill && run.extractAt >= 0) {
         Fail("round " + std::to_string(round) + ": the installation was reported ready before " +
@@ -659,12 +517,12 @@ bool Harness::KeptReadyCopy(const RunResult& run, int round)
 
 bool Harness::RepairingRun(int round)
 {
-    const RunResult run = RunOnce(nullptr);
+    const RunOutcome run = RunOnce(nullptr);
     if (!report.failures.empty()) {
         return false;
     }
-    const std::string log = ReadAll(logFile);
-    const std::string err = ReadAll(root + "/run" + std::to_string((runs - 1) % 2) + ".err");
+    const std::string log = ReadFile(logFile);
+    const std::string err = ReadFile(root + "/run" + std::to_string((runs - 1) % 2) + ".err");
     if (!run.finished || !WIFEXITED(run.status) || WEXITSTATUS(run.status) != 0) {
         Fail("round " + std::to_string(round) + ": the repairing run ended with status " +
              std::to_string(run.status) + "\n" + err);
@@ -678,10 +536,10 @@ bool Harness::RepairingRun(int round)
         return false;
     }
     Calibrate(run);
-    const Tree live = Snapshot(copy);
+    const Tree live = Snapshot(copy, kTreeFlags);
     if (live != shipped) {
         Fail("round " + std::to_string(round) + ": after the repairing run the copy is not the " +
-             "package: " + FirstDifference(shipped, live));
+             "package: " + Differences(shipped, live, 1));
         return false;
     }
     for (const std::string& name : Names(halvenor)) {
@@ -704,10 +562,9 @@ KillHarnessReport Harness::Run()
     }
     if (options.keep || !report.failures.empty()) {
         report.folder = root;
-    } else {
-        std::error_code error;
-        fs::remove_all(root, error);
+        folder->Keep();
     }
+    folder.reset();
     return report;
 }
 

@@ -3,10 +3,13 @@
 
 #include "launcher.h"
 #include "notify_adapter.h"
-#include "process_util.h"
 #include "progress_dialog.h"
 #include "qtsingleapplication.h"
 #include "str_table.h"
+#include "support/child.h"
+#include "support/env.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,10 +21,15 @@
 #include <QTranslator>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <thread>
 
+#include <gtest/gtest.h>
+
 #include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 int qInitResources_texts();
 
@@ -470,7 +478,7 @@ protected:
         ASSERT_TRUE(MakeDirs(Runtime(), 0700));
         // A probe of another user may not enter the source tree.
         for (const std::string name : {"/lsan.supp", "/tsan.supp"}) {
-            const std::string supp = ReadFile(HALVENOR_TEST_DIR + name);
+            const std::string supp = ReadFile(ChildEnv::TestDir() + name);
             ASSERT_FALSE(supp.empty()) << name;
             ASSERT_TRUE(WriteFile(tmp.path() + name, supp));
         }
@@ -483,23 +491,19 @@ protected:
 
     std::vector<std::string> Env(const std::string& runtime) const
     {
-        std::vector<std::string> env = PassThroughEnv(tmp.path());
-        env.push_back("QT_QPA_PLATFORM=offscreen");
-        env.push_back("HOME=" + tmp.path());
-        env.push_back("TMPDIR=" + tmp.path() + "/tmp");
-        if (!runtime.empty()) {
-            env.push_back("XDG_RUNTIME_DIR=" + runtime);
-        }
-        return env;
+        return ChildEnv(ChildEnv::kEssentials, tmp.path())
+            .Set("QT_QPA_PLATFORM", "offscreen")
+            .Set("HOME", tmp.path())
+            .Set("TMPDIR", tmp.path() + "/tmp")
+            .Set("XDG_RUNTIME_DIR", runtime)
+            .list();
     }
 
     // Starts a probe that keeps the guard; returns once it has reported.
     std::unique_ptr<Child> Hold(const std::string& exe, const std::string& out,
                                 const std::string& runtime, uid_t uid = -1, gid_t gid = -1)
     {
-        SpawnOptions options;
-        options.exe = exe;
-        options.argv = {exe, "hold"};
+        ChildOptions options{exe, "hold"};
         options.env = Env(runtime);
         options.outFile = tmp.path() + "/" + out;
         options.errFile = tmp.path() + "/" + out + ".err";
@@ -507,9 +511,7 @@ protected:
         options.uid = uid;
         options.gid = gid;
         auto child = std::make_unique<Child>(options);
-        for (int i = 0; i < 500 && ReadFile(options.outFile).empty() && !child->Wait(0); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        WaitFor([&] { return !ReadFile(options.outFile).empty() || child->Wait(0ms); }, 10s);
         return child;
     }
 
@@ -517,21 +519,20 @@ protected:
     std::string Ask(const std::string& exe, const std::string& runtime, uid_t uid = -1,
                     gid_t gid = -1)
     {
-        SpawnOptions options;
-        options.exe = exe;
+        ChildOptions options{exe};
         options.env = Env(runtime);
         options.outFile = tmp.path() + "/ask.out";
         options.errFile = tmp.path() + "/ask.err";
         options.uid = uid;
         options.gid = gid;
-        Child child(options);
-        if (!child.Wait(30000)) {
+        const RunResult r = RunToEnd(options, 30s);
+        if (!r.ended) {
             return "timeout";
         }
-        if (child.status() != 0) {
-            return DescribeStatus(child.status()) + ": " + ReadFile(options.errFile);
+        if (r.status != 0) {
+            return DescribeStatus(r.status) + ": " + r.err;
         }
-        return ReadFile(options.outFile);
+        return r.out;
     }
 
     TempDir tmp;
@@ -550,7 +551,7 @@ TEST_F(SingleApplicationProcesses, OneInstancePerExecutablePath)
 
     // A holder that ends normally frees the guard.
     holder->CloseStdin();
-    ASSERT_TRUE(holder->Wait(30000));
+    ASSERT_TRUE(holder->Wait(30s));
     EXPECT_EQ(holder->status(), 0);
     EXPECT_EQ(Ask(ProbeA(), Runtime()), "running=0\n");
 }
@@ -560,7 +561,7 @@ TEST_F(SingleApplicationProcesses, CrashedHolderDoesNotBlockLaterStarts)
     std::unique_ptr<Child> holder = Hold(ProbeA(), "holder.out", Runtime());
     ASSERT_EQ(ReadFile(tmp.path() + "/holder.out"), "running=0\n");
     holder->Signal(SIGKILL);
-    ASSERT_TRUE(holder->Wait(30000));
+    ASSERT_TRUE(holder->Wait(30s));
 
     // The dead holder's lock file is still there, and does not count.
     int lockFiles = 0;

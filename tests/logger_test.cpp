@@ -1,4 +1,6 @@
 #include "log.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <utility>
@@ -29,14 +30,6 @@ const int kRotateSize = 1048577;
 const int kStampSize = 16;
 const char* const kStamp = "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [0-3][0-9] "
                            "[0-2][0-9]:[0-5][0-9]:[0-6][0-9] ";
-
-std::string slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // "Dec 06 18:44:37 ": a month abbreviation of the C locale, then digits.
 bool is_stamped(const std::string& line)
@@ -62,8 +55,7 @@ bool is_stamped(const std::string& line)
 std::vector<std::string> texts(const fs::path& path)
 {
     std::vector<std::string> out;
-    std::istringstream in(slurp(path));
-    for (std::string line; std::getline(in, line);) {
+    for (const std::string& line : testutil::SplitLines(testutil::ReadFile(path))) {
         out.push_back(is_stamped(line) ? line.substr(kStampSize) : "<unstamped>" + line);
     }
     return out;
@@ -120,21 +112,11 @@ protected:
     void SetUp() override
     {
         Reset();
-        std::string pattern = (fs::temp_directory_path() / "logger_test.XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        ASSERT_FALSE(dir.empty());
         log = dir / "launcher.log";
     }
 
-    void TearDown() override
-    {
-        Reset();
-        if (HasFailure()) {
-            std::printf("kept test folder %s\n", dir.c_str());
-        } else {
-            fs::remove_all(dir);
-        }
-    }
+    void TearDown() override { Reset(); }
 
     static void Reset()
     {
@@ -159,7 +141,8 @@ protected:
         return n;
     }
 
-    fs::path dir;
+    testutil::TempDir tmp{"logger_test"};
+    const fs::path dir{tmp.path()};
     fs::path log;
 };
 
@@ -222,7 +205,7 @@ TEST_F(LoggerTest, LineFormatAndStandardStreams)
     Logger::LogMsg(Logger::LEVEL_ERROR, ustring("launcher_debug"),
                    "[ERROR] launcher(%d): Failed to upgrade package\n", 98);
     const time_t after = time(nullptr);
-    const std::string line = slurp(log);
+    const std::string line = testutil::ReadFile(log);
     EXPECT_EQ(texts(log),
               std::vector<std::string>{"[ERROR] launcher(98): Failed to upgrade package"});
     EXPECT_EQ(line.back(), '\n');

@@ -22,6 +22,7 @@
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using Lines = std::vector<std::string>;
+using namespace testutil;
 
 namespace {
 
@@ -39,9 +40,7 @@ void CountTerm(int)
 // means no signal arrived.
 int StopServiceInOwnGroup(const std::string& pidFile = std::string(), bool ownPidFile = false)
 {
-    fflush(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
+    return RunForked([&] {
         setpgid(0, 0);
         struct sigaction action = {};
         action.sa_handler = CountTerm;
@@ -50,17 +49,13 @@ int StopServiceInOwnGroup(const std::string& pidFile = std::string(), bool ownPi
             FILE* file = fopen(pidFile.c_str(), "w");
             if (file == nullptr || fprintf(file, "pid=%d\n", static_cast<int>(getpid())) < 0 ||
                 fclose(file) != 0) {
-                _exit(2);
+                return 2;
             }
         }
         MacService service;
         service.StopService();
-        _exit(g_terms == 0 ? 0 : 100);
-    }
-    int status = -1;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    return status;
+        return g_terms == 0 ? 0 : 100;
+    });
 }
 
 // Runs StopService with the pid file "pid=1" in a new pid namespace whose
@@ -69,42 +64,28 @@ int StopServiceInOwnGroup(const std::string& pidFile = std::string(), bool ownPi
 // 77 that no pid namespace could be made.
 int StopServiceAgainstPidOne(const std::string& pidFile)
 {
-    fflush(nullptr);
-    const pid_t outer = fork();
-    if (outer == 0) {
+    return RunForked([&] {
         if (unshare(CLONE_NEWPID) != 0) {
-            _exit(77);
+            return 77;
         }
-        const pid_t init = fork();
-        if (init == 0) {
+        const int init = RunForked([&] {
             // pid 1 of the namespace: only signals it handles reach it.
             struct sigaction action = {};
             action.sa_handler = CountTerm;
             sigaction(SIGTERM, &action, nullptr);
-            const pid_t caller = fork();
-            if (caller == 0) {
+            const int caller = RunForked([&] {
                 FILE* file = fopen(pidFile.c_str(), "w");
                 if (file == nullptr || fputs("pid=1\n", file) < 0 || fclose(file) != 0) {
-                    _exit(2);
+                    return 2;
                 }
                 MacService service;
                 service.StopService();
-                _exit(0);
-            }
-            int status = -1;
-            while (waitpid(caller, &status, 0) < 0 && errno == EINTR) {
-            }
-            _exit(g_terms != 0 ? 100 : WIFEXITED(status) ? WEXITSTATUS(status) : 3);
-        }
-        int status = -1;
-        while (waitpid(init, &status, 0) < 0 && errno == EINTR) {
-        }
-        _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 4);
-    }
-    int status = -1;
-    while (waitpid(outer, &status, 0) < 0 && errno == EINTR) {
-    }
-    return status;
+                return 0;
+            });
+            return g_terms != 0 ? 100 : WIFEXITED(caller) ? WEXITSTATUS(caller) : 3;
+        });
+        return WIFEXITED(init) ? WEXITSTATUS(init) : 4;
+    });
 }
 
 std::string SleepProgram()
@@ -240,15 +221,15 @@ TEST_F(ServiceTest, UpgradeWithoutPerUserExecutableStopsNothing)
 {
     MakeGoodPackage("20");
     MakeDirs(UserHalvenor());
-    ChildProcess ui;
-    ASSERT_TRUE(ui.Start(StandInPath(), {}));
-    ASSERT_EQ(ui.pid, WaitForPidFile(PidFile(), 0, 10s));
+    Child ui({StandInPath()});
+    ASSERT_TRUE(ui.started());
+    ASSERT_EQ(ui.pid(), WaitForPidFile(PidFile(), 0, 10s));
 
     MacService service;
     EXPECT_EQ(0, service.HandlePackageUpgrade());
     EXPECT_EQ("new user interface", ReadFile(UserExe()));
     // A SIGTERM would have ended the stand-in at once.
-    EXPECT_FALSE(ui.WaitExit(300ms));
+    EXPECT_FALSE(ui.Wait(300ms));
     for (const std::string& line : ServiceLines()) {
         EXPECT_EQ(std::string::npos, line.find("local appdata exist")) << line;
         EXPECT_EQ(std::string::npos, line.find("pid file")) << line;
@@ -267,38 +248,39 @@ TEST_F(ServiceTest, StopServiceWithoutPidFileOnlyNotesIt)
 TEST_F(ServiceTest, StopServiceWaitsForUiThatExitsOnTerm)
 {
     InstallStandInAsUserUi();
-    ChildProcess ui;
     // Takes 1.5 s to shut down: two probes find it alive, the third gone.
-    ASSERT_TRUE(ui.Start(UserExe(), {"--term-delay-ms", "1500"}));
-    ASSERT_EQ(ui.pid, WaitForPidFile(PidFile(), 0, 10s));
+    Child ui({UserExe(), "--term-delay-ms", "1500"});
+    ASSERT_TRUE(ui.started());
+    ASSERT_EQ(ui.pid(), WaitForPidFile(PidFile(), 0, 10s));
 
     MacService service;
     service.StopService();
     const auto end = Clock::now();
 
-    ASSERT_TRUE(ui.Exited()) << "StopService returned while the UI still ran";
-    EXPECT_LE(ui.exitTime, end);
-    EXPECT_TRUE(WIFEXITED(ui.status) && WEXITSTATUS(ui.status) == 0)
-        << "the UI must end by its own shutdown, not by SIGKILL (status " << ui.status << ")";
+    ASSERT_TRUE(ui.Wait(0ms)) << "StopService returned while the UI still ran";
+    EXPECT_LE(ui.exitTime(), end);
+    EXPECT_TRUE(WIFEXITED(ui.status()) && WEXITSTATUS(ui.status()) == 0)
+        << "the UI must end by its own shutdown, not by SIGKILL (status " << ui.status() << ")";
     EXPECT_TRUE(ServiceLines().empty()) << "a clean stop logs nothing";
 }
 
 TEST_F(ServiceTest, StopServiceKillsUiThatIgnoresTerm)
 {
     InstallStandInAsUserUi();
-    ChildProcess ui;
-    ASSERT_TRUE(ui.Start(UserExe(), {"--ignore-term"}));
-    ASSERT_EQ(ui.pid, WaitForPidFile(PidFile(), 0, 10s));
+    Child ui({UserExe(), "--ignore-term"});
+    ASSERT_TRUE(ui.started());
+    ASSERT_EQ(ui.pid(), WaitForPidFile(PidFile(), 0, 10s));
 
     MacService service;
     const auto start = Clock::now();
     service.StopService();
     const auto end = Clock::now();
-    ASSERT_TRUE(ui.WaitExit(5s));
+    ASSERT_TRUE(ui.Wait(5s));
 
-    EXPECT_TRUE(WIFSIGNALED(ui.status) && WTERMSIG(ui.status) == SIGKILL) << "status " << ui.status;
+    EXPECT_TRUE(WIFSIGNALED(ui.status()) && WTERMSIG(ui.status()) == SIGKILL)
+        << "status " << ui.status();
     // The UI is given its five seconds before SIGKILL.
-    EXPECT_GE(Seconds(ui.exitTime - start), 4.5);
+    EXPECT_GE(Seconds(ui.exitTime() - start), 4.5);
     EXPECT_GE(Seconds(end - start), 4.5);
 }
 
@@ -336,27 +318,29 @@ TEST_F(ServiceTest, StopServiceIgnoresGroupAndOutOfRangePids)
     const std::string strayExe = dir + "/elsewhere/halvenor-drive-ui";
     WriteFile(strayExe, ReadFile(StandInPath()));
     ASSERT_EQ(0, chmod(strayExe.c_str(), 0755));
-    ChildProcess ui;
     // Leader of its own group, so its negated pid names that group.
-    ASSERT_TRUE(ui.Start(strayExe, {"--pid-file", standInPid}, true));
-    ASSERT_EQ(ui.pid, WaitForPidFile(standInPid, 0, 10s));
+    ChildOptions options{strayExe, "--pid-file", standInPid};
+    options.ownGroup = true;
+    Child ui(options);
+    ASSERT_TRUE(ui.started());
+    ASSERT_EQ(ui.pid(), WaitForPidFile(standInPid, 0, 10s));
 
     // A negative pid (its group) and one that truncates to its pid in 32 bits.
-    const std::string values[] = {"-" + std::to_string(ui.pid),
-                                  std::to_string(ui.pid + 4294967296LL)};
+    const std::string values[] = {"-" + std::to_string(ui.pid()),
+                                  std::to_string(ui.pid() + 4294967296LL)};
     MacService service;
     for (const std::string& value : values) {
         SCOPED_TRACE(value);
         WriteFile(PidFile(), "pid=" + value + "\n");
         service.StopService();
-        EXPECT_FALSE(ui.WaitExit(300ms)) << "the stand-in was signalled";
+        EXPECT_FALSE(ui.Wait(300ms)) << "the stand-in was signalled";
         EXPECT_EQ(1, CountLine("[NOTE] mac/mac-service: pid file '" + PidFile() +
                                "' names no process (pid = '" + value + "'), nothing to terminate"));
     }
 
     // A SIGTERM to its group does end it, so the checks above could see one.
-    ASSERT_EQ(0, kill(-ui.pid, SIGTERM));
-    EXPECT_TRUE(ui.WaitExit(5s));
+    ASSERT_EQ(0, kill(-ui.pid(), SIGTERM));
+    EXPECT_TRUE(ui.Wait(5s));
 }
 
 TEST_F(ServiceTest, LaunchStartsPerUserUserInterface)
@@ -397,21 +381,21 @@ TEST_F(ServiceTest, UpgradeRunStopsOldUiReplacesCopyAndLaunchesNewUi)
     MakeUserCopy("10");
     InstallStandInAsUserUi();
     WriteFile(UserHalvenor() + "/app/old", "aged");
-    ChildProcess oldUi;
-    ASSERT_TRUE(oldUi.Start(UserExe(), {}));
-    ASSERT_EQ(oldUi.pid, WaitForPidFile(PidFile(), 0, 10s));
+    Child oldUi({UserExe()});
+    ASSERT_TRUE(oldUi.started());
+    ASSERT_EQ(oldUi.pid(), WaitForPidFile(PidFile(), 0, 10s));
 
     // The worker's sequence.
     MacService service;
     service.PreUpgrade();
     ASSERT_TRUE(service.IsNeedUpgrade());
     EXPECT_EQ(0, service.HandlePackageUpgrade());
-    ASSERT_TRUE(oldUi.Exited()) << "the old UI still ran after the upgrade";
-    EXPECT_TRUE(WIFEXITED(oldUi.status)) << "stopped politely, status " << oldUi.status;
+    ASSERT_TRUE(oldUi.Wait(0ms)) << "the old UI still ran after the upgrade";
+    EXPECT_TRUE(WIFEXITED(oldUi.status())) << "stopped politely, status " << oldUi.status();
     service.RemoveAgedFolders();
     service.PostUpgrade();
 
-    const pid_t newPid = WaitForPidFile(PidFile(), oldUi.pid, 10s);
+    const pid_t newPid = WaitForPidFile(PidFile(), oldUi.pid(), 10s);
     ASSERT_GT(newPid, 0) << "the new UI did not start";
     EXPECT_EQ(UserExe(), ExecutableOf(newPid));
     KillAndReap(newPid);
@@ -441,16 +425,16 @@ TEST_F(ServiceTest, PidFileNamingAnythingButTheClientUiStopsNothing)
     // Bystanders that a wrong signal would end: an unrelated program whose
     // pid the file names as if the UI's pid had been reused, and the client
     // UI program run from a file other than the per-user copy's.
-    ChildProcess sleeper;
-    ASSERT_TRUE(sleeper.Start(SleepProgram(), {"60"}));
+    Child sleeper({SleepProgram(), "60"});
+    ASSERT_TRUE(sleeper.started());
     const std::string strayExe = dir + "/elsewhere/halvenor-drive-ui";
     WriteFile(strayExe, ReadFile(StandInPath()));
     ASSERT_EQ(0, chmod(strayExe.c_str(), 0755));
-    ChildProcess stray;
-    ASSERT_TRUE(stray.Start(strayExe, {"--pid-file", dir + "/stray.pid"}));
-    ASSERT_EQ(stray.pid, WaitForPidFile(dir + "/stray.pid", 0, 10s));
-    const std::string sleepPid = std::to_string(sleeper.pid);
-    const std::string sleepExe = ExecutableOf(sleeper.pid);
+    Child stray({strayExe, "--pid-file", dir + "/stray.pid"});
+    ASSERT_TRUE(stray.started());
+    ASSERT_EQ(stray.pid(), WaitForPidFile(dir + "/stray.pid", 0, 10s));
+    const std::string sleepPid = std::to_string(sleeper.pid());
+    const std::string sleepExe = ExecutableOf(sleeper.pid());
     ASSERT_FALSE(sleepExe.empty());
 
     const std::string notes =
@@ -484,8 +468,8 @@ TEST_F(ServiceTest, PidFileNamingAnythingButTheClientUiStopsNothing)
         {"pid=" + sleepPid + "\r\n", leftAlone(sleepPid, "it runs '" + sleepExe + "'"), ""},
         {"\xEF\xBB\xBFpid=" + sleepPid + "\n", unread, ""},
         // The right program from the wrong place.
-        {"pid=" + std::to_string(stray.pid) + "\n",
-         leftAlone(std::to_string(stray.pid), "it runs '" + strayExe + "'"), ""},
+        {"pid=" + std::to_string(stray.pid()) + "\n",
+         leftAlone(std::to_string(stray.pid()), "it runs '" + strayExe + "'"), ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content);
@@ -511,8 +495,8 @@ TEST_F(ServiceTest, PidFileNamingAnythingButTheClientUiStopsNothing)
         }
     }
     // A SIGTERM ends both at once; a SIGKILL would have come during the loop.
-    EXPECT_FALSE(sleeper.WaitExit(300ms)) << "the unrelated process was signalled";
-    EXPECT_FALSE(stray.Exited()) << "the UI program outside the per-user copy was signalled";
+    EXPECT_FALSE(sleeper.Wait(300ms)) << "the unrelated process was signalled";
+    EXPECT_FALSE(stray.Wait(0ms)) << "the UI program outside the per-user copy was signalled";
 }
 
 TEST_F(ServiceTest, PidFileNamingTheLauncherOrPidOneSignalsNothing)
@@ -552,34 +536,24 @@ TEST_F(ServiceTest, PidFileOfAnotherUsersClientUiSignalsNothing)
     const std::string shared = dir + "/shared";
     MakeDirs(shared);
     ASSERT_EQ(0, chmod(shared.c_str(), 0777));
-    fflush(nullptr);
-    const pid_t other = fork();
-    ASSERT_NE(-1, other);
-    if (other == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0) {
-            _exit(2);
-        }
-        const std::string pidFile = shared + "/other.pid";
-        execl(UserExe().c_str(), UserExe().c_str(), "--pid-file", pidFile.c_str(), "--lifetime",
-              "30", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    ChildOptions options{UserExe(), "--pid-file", shared + "/other.pid", "--lifetime", "30"};
+    options.uid = 65534;
+    options.gid = 65534;
+    Child other(options);
+    ASSERT_TRUE(other.started());
     const pid_t announced = WaitForPidFile(shared + "/other.pid", 0, 10s);
     chmod(dir.c_str(), 0700);
-    if (announced != other) {
-        KillAndReap(other);
+    if (announced != other.pid()) {
         GTEST_SKIP() << "the client UI could not run as user 65534 here";
     }
 
-    WriteFile(PidFile(), "pid=" + std::to_string(other) + "\n");
+    WriteFile(PidFile(), "pid=" + std::to_string(other.pid()) + "\n");
     MacService service;
     service.StopService();
-    EXPECT_EQ(1, CountLine("[NOTE] mac/mac-service: pid " + std::to_string(other) + " in '" +
+    EXPECT_EQ(1, CountLine("[NOTE] mac/mac-service: pid " + std::to_string(other.pid()) + " in '" +
                            PidFile() + "' is not the client UI, left alone: it belongs to user " +
                            "65534"));
-    int status = 0;
-    EXPECT_EQ(0, waitpid(other, &status, WNOHANG)) << "the other user's process was stopped";
-    KillAndReap(other);
+    EXPECT_TRUE(Alive(other.pid())) << "the other user's process was stopped";
 }
 
 TEST_F(ServiceTest, StopServiceStopsTheClientUiAlsoWhenItsFileWasReplaced)
@@ -588,31 +562,31 @@ TEST_F(ServiceTest, StopServiceStopsTheClientUiAlsoWhenItsFileWasReplaced)
 
     // A pid file with CRLF line ends names the UI all the same.
     {
-        ChildProcess ui;
-        ASSERT_TRUE(ui.Start(UserExe(), {"--pid-file", dir + "/ui1.pid"}));
-        ASSERT_EQ(ui.pid, WaitForPidFile(dir + "/ui1.pid", 0, 10s));
-        WriteFile(PidFile(), "pid=" + std::to_string(ui.pid) + "\r\n");
+        Child ui({UserExe(), "--pid-file", dir + "/ui1.pid"});
+        ASSERT_TRUE(ui.started());
+        ASSERT_EQ(ui.pid(), WaitForPidFile(dir + "/ui1.pid", 0, 10s));
+        WriteFile(PidFile(), "pid=" + std::to_string(ui.pid()) + "\r\n");
         MacService service;
         service.StopService();
-        ASSERT_TRUE(ui.WaitExit(5s));
-        EXPECT_TRUE(WIFEXITED(ui.status)) << "status " << ui.status;
+        ASSERT_TRUE(ui.Wait(5s));
+        EXPECT_TRUE(WIFEXITED(ui.status())) << "status " << ui.status();
     }
 
     // The executable was replaced by a new file while the UI ran, as an
     // extraction that unlinks files in its way does: /proc shows the path
     // with " (deleted)", and the process is still the client UI.
     {
-        ChildProcess ui;
-        ASSERT_TRUE(ui.Start(UserExe(), {"--pid-file", dir + "/ui2.pid"}));
-        ASSERT_EQ(ui.pid, WaitForPidFile(dir + "/ui2.pid", 0, 10s));
+        Child ui({UserExe(), "--pid-file", dir + "/ui2.pid"});
+        ASSERT_TRUE(ui.started());
+        ASSERT_EQ(ui.pid(), WaitForPidFile(dir + "/ui2.pid", 0, 10s));
         ASSERT_EQ(0, unlink(UserExe().c_str()));
         InstallStandInAsUserUi();
-        ASSERT_EQ(UserExe() + " (deleted)", ExecutableOf(ui.pid));
-        WriteFile(PidFile(), "pid=" + std::to_string(ui.pid) + "\n");
+        ASSERT_EQ(UserExe() + " (deleted)", ExecutableOf(ui.pid()));
+        WriteFile(PidFile(), "pid=" + std::to_string(ui.pid()) + "\n");
         MacService service;
         service.StopService();
-        ASSERT_TRUE(ui.WaitExit(5s));
-        EXPECT_TRUE(WIFEXITED(ui.status)) << "status " << ui.status;
+        ASSERT_TRUE(ui.Wait(5s));
+        EXPECT_TRUE(WIFEXITED(ui.status())) << "status " << ui.status();
     }
 
     // A file whose name really ends in " (deleted)" beside the executable is
@@ -621,14 +595,14 @@ TEST_F(ServiceTest, StopServiceStopsTheClientUiAlsoWhenItsFileWasReplaced)
         const std::string literal = UserExe() + " (deleted)";
         WriteFile(literal, ReadFile(StandInPath()));
         ASSERT_EQ(0, chmod(literal.c_str(), 0755));
-        ChildProcess other;
-        ASSERT_TRUE(other.Start(literal, {"--pid-file", dir + "/literal.pid"}));
-        ASSERT_EQ(other.pid, WaitForPidFile(dir + "/literal.pid", 0, 10s));
-        WriteFile(PidFile(), "pid=" + std::to_string(other.pid) + "\n");
+        Child other({literal, "--pid-file", dir + "/literal.pid"});
+        ASSERT_TRUE(other.started());
+        ASSERT_EQ(other.pid(), WaitForPidFile(dir + "/literal.pid", 0, 10s));
+        WriteFile(PidFile(), "pid=" + std::to_string(other.pid()) + "\n");
         MacService service;
         service.StopService();
-        EXPECT_FALSE(other.WaitExit(300ms)) << "the look-alike was signalled";
-        EXPECT_EQ(1, CountLine("[NOTE] mac/mac-service: pid " + std::to_string(other.pid) +
+        EXPECT_FALSE(other.Wait(300ms)) << "the look-alike was signalled";
+        EXPECT_EQ(1, CountLine("[NOTE] mac/mac-service: pid " + std::to_string(other.pid()) +
                                " in '" + PidFile() +
                                "' is not the client UI, left alone: it runs '" + literal + "'"));
     }

@@ -1,7 +1,10 @@
 // scripts/make-bundle run for real on application folders made by the test; the bundle it
 // assembles is checked file by file and its package is read back with libarchive.
 
-#include "sample_test_util.h"
+#include "support/child.h"
+#include "support/env.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 #include <QImage>
 #include <QLibraryInfo>
@@ -10,7 +13,13 @@
 #include <archive.h>
 #include <archive_entry.h>
 
-using namespace sample_test;
+#include <filesystem>
+#include <map>
+
+#include <gtest/gtest.h>
+
+using namespace testutil;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -76,12 +85,12 @@ Package ReadPackage(const fs::path& path)
     return package;
 }
 
-class MakeBundleTest : public TempDirTest
+class MakeBundleTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
+        ASSERT_FALSE(dir.empty());
         app = dir / "client.app";
         WriteFile(app / "Contents/MacOS/halvenor-drive-ui", "#!/bin/sh\nexit 0\n");
         fs::permissions(app / "Contents/MacOS/halvenor-drive-ui",
@@ -96,15 +105,18 @@ protected:
         out = dir / "out";
     }
 
-    Result MakeBundle(const std::vector<std::string>& extra)
+    RunResult MakeBundle(const std::vector<std::string>& extra)
     {
-        std::vector<std::string> argv = {"/bin/bash", HALVENOR_SOURCE_DIR "/scripts/make-bundle",
-                                         "--launcher", launcher.string()};
-        argv.insert(argv.end(), extra.begin(), extra.end());
-        return sample_test::Run(argv, Environment({}), dir);
+        ChildOptions options{"/bin/bash", HALVENOR_SOURCE_DIR "/scripts/make-bundle", "--launcher",
+                             launcher.string()};
+        options.argv.insert(options.argv.end(), extra.begin(), extra.end());
+        options.env = ChildEnv(ChildEnv::kEverything).list();
+        options.outFile = (dir / "run-output.txt").string();
+        options.errFile = "";
+        return RunToEnd(options);
     }
 
-    Result MakeBundle(const std::string& version, const std::vector<std::string>& extra = {})
+    RunResult MakeBundle(const std::string& version, const std::vector<std::string>& extra = {})
     {
         std::vector<std::string> argv = {"--app", app.string(), "--version",
                                          version, "--out",      out.string()};
@@ -115,6 +127,8 @@ protected:
     fs::path Bundle() const { return out / "Halvenor.app"; }
     fs::path PackagePath() const { return Bundle() / "Contents/Resources/package/halvenor.vpk"; }
 
+    TempDir tmp;
+    const fs::path dir{tmp.path()};
     fs::path app;
     fs::path launcher;
     fs::path out;
@@ -133,8 +147,8 @@ std::map<std::string, std::string> VersionOf(const std::string& path)
 
 TEST_F(MakeBundleTest, AssemblesTheBundleLayout)
 {
-    const Result r = MakeBundle("2.5.1017.4");
-    ASSERT_EQ(r.code, 0) << r.output;
+    const RunResult r = MakeBundle("2.5.1017.4");
+    ASSERT_EQ(r.code(), 0) << r.out;
 
     // Launcher copied as an executable into Contents/MacOS.
     const fs::path exe = Bundle() / "Contents/MacOS/launcher";
@@ -187,7 +201,7 @@ TEST_F(MakeBundleTest, PackagesTheClientWithItsVersion)
     const std::string before = ReadFile(app / "Contents/Resources/INFO");
 
     // Default format: gzip-compressed tar.
-    ASSERT_EQ(MakeBundle("1.0.77").code, 0);
+    ASSERT_EQ(MakeBundle("1.0.77").code(), 0);
     Package p = ReadPackage(PackagePath());
     ASSERT_TRUE(p.readable);
     EXPECT_EQ(p.filter, "gzip");
@@ -224,7 +238,7 @@ TEST_F(MakeBundleTest, PackagesTheClientWithItsVersion)
         {"tar.zst", {"tar", "zstd"}},
         {"tar", {"tar", "none"}}};
     for (const auto& [format, expected] : formats) {
-        ASSERT_EQ(MakeBundle("1.0.77", {"--format", format, "--force"}).code, 0) << format;
+        ASSERT_EQ(MakeBundle("1.0.77", {"--format", format, "--force"}).code(), 0) << format;
         Package other = ReadPackage(PackagePath());
         ASSERT_TRUE(other.readable) << format;
         EXPECT_EQ(other.format, expected.first) << format;
@@ -239,20 +253,20 @@ TEST_F(MakeBundleTest, PackagesTheClientWithItsVersion)
 TEST_F(MakeBundleTest, OptionsAndReplacement)
 {
     // Default overlay is 1; no level file when the level list is empty.
-    ASSERT_EQ(MakeBundle("1.2.3", {"--levels", ""}).code, 0);
+    ASSERT_EQ(MakeBundle("1.2.3", {"--levels", ""}).code(), 0);
     EXPECT_EQ(VersionOf((Bundle() / "Contents/Resources/INFO").string())["icon_overlay_version"],
               "1");
     EXPECT_FALSE(fs::exists(Bundle() / "log/launcher.debug"));
 
     // An existing bundle is kept unless --force is given.
-    const Result again = MakeBundle("1.2.4");
-    EXPECT_NE(again.code, 0);
-    EXPECT_NE(again.output.find("--force"), std::string::npos) << again.output;
+    const RunResult again = MakeBundle("1.2.4");
+    EXPECT_NE(again.code(), 0);
+    EXPECT_NE(again.out.find("--force"), std::string::npos) << again.out;
     EXPECT_EQ(VersionOf((Bundle() / "Contents/Resources/INFO").string())["build_version"], "3");
 
     // With --force it is replaced, levels given comma separated.
-    ASSERT_EQ(MakeBundle("1.2.4", {"--force", "--levels", "service_debug=6,file_op_debug=0"}).code,
-              0);
+    ASSERT_EQ(
+        MakeBundle("1.2.4", {"--force", "--levels", "service_debug=6,file_op_debug=0"}).code(), 0);
     EXPECT_EQ(VersionOf((Bundle() / "Contents/Resources/INFO").string())["build_version"], "4");
     EXPECT_EQ(ReadFile(Bundle() / "log/launcher.debug"), "service_debug=6\nfile_op_debug=0\n");
 }
@@ -260,9 +274,9 @@ TEST_F(MakeBundleTest, OptionsAndReplacement)
 TEST_F(MakeBundleTest, RefusesBadInput)
 {
     const auto refused = [&](const std::vector<std::string>& argv, const std::string& message) {
-        const Result r = MakeBundle(argv);
-        EXPECT_NE(r.code, 0) << message;
-        EXPECT_NE(r.output.find(message), std::string::npos) << r.output;
+        const RunResult r = MakeBundle(argv);
+        EXPECT_NE(r.code(), 0) << message;
+        EXPECT_NE(r.out.find(message), std::string::npos) << r.out;
         EXPECT_FALSE(fs::exists(Bundle())) << message;
     };
     const std::string a = app.string();

@@ -23,13 +23,13 @@ int main()
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
-#include <iostream>
+#include "support/temp_dir.h"
+
 #include <map>
 #include <memory>
 #include <set>
@@ -234,13 +234,10 @@ std::vector<Message> ReadTs(const QString& path, QString* language, QString* err
 class TempDirTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    void TearDown() override
+    void SetUp() override { ASSERT_FALSE(tmp.path().empty()); }
+    QString Path(const QString& name) const
     {
-        if (HasFailure()) {
-            dir.setAutoRemove(false);
-            std::cerr << "kept " << dir.path().toStdString() << "\n";
-        }
+        return QString::fromStdString(tmp.path() + "/") + name;
     }
 
     // Runs a program to its end; returns its exit code, -1 when it did not run.
@@ -261,12 +258,12 @@ protected:
 
     void WriteFile(const QString& name, const QByteArray& data)
     {
-        QFile f(dir.filePath(name));
+        QFile f(Path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
     }
 
-    QTemporaryDir dir;
+    testutil::TempDir tmp;
 };
 
 using ShippedTranslationsTest = TempDirTest;
@@ -343,7 +340,7 @@ TEST_F(ShippedTranslationsTest, SourcesMatchTheTableAndCarryTheLauncherTexts)
         if (!haveLrelease) {
             continue;
         }
-        const QString qm = dir.filePath(code + ".qm");
+        const QString qm = Path(code + ".qm");
         QString output;
         ASSERT_EQ(Run(HALVENOR_LRELEASE, {"-silent", path, "-qm", qm}, &output), 0)
             << output.toStdString();
@@ -369,8 +366,8 @@ TEST_F(UpdateTranslationsTest, RegeneratesMessagesAndKeepsTranslations)
         GTEST_SKIP() << "python3 not found";
     }
     const QString tool = QStringLiteral(HALVENOR_SOURCE_DIR "/scripts/update-translations");
-    const QString table = dir.filePath("table.cpp");
-    const QString tsDir = dir.filePath("ts");
+    const QString table = Path("table.cpp");
+    const QString tsDir = Path("ts");
     const QString gerTs = tsDir + "/ger.ts";
     QString output;
     QString language;

@@ -1,20 +1,30 @@
 // The sample client as the launcher meets it: a real process in a per-user copy under a
 // temporary home folder, its pid file, its event log, its reaction to SIGTERM.
 
-#include "sample_test_util.h"
+#include "support/child.h"
+#include "support/env.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
+#include "support/version_record.h"
 
 #include <csignal>
+#include <filesystem>
+#include <map>
+#include <memory>
 
-using namespace sample_test;
+#include <gtest/gtest.h>
+
+using namespace testutil;
+namespace fs = std::filesystem;
 
 namespace {
 
-class SampleClientTest : public TempDirTest
+class SampleClientTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
+        ASSERT_FALSE(dir.empty());
         home = dir / "home";
         userDir = home / ".Halvenor";
         fs::create_directories(dir / "runtime");
@@ -24,34 +34,30 @@ protected:
         exe = app / "MacOS/halvenor-drive-ui";
         fs::copy_file(HALVENOR_SAMPLE_CLIENT, exe);
         fs::permissions(exe, fs::perms::owner_all);
-        WriteFile(app / "Resources/INFO",
-                  "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=4321\n");
-    }
-
-    void TearDown() override
-    {
-        for (pid_t pid : started) {
-            if (waitpid(pid, nullptr, WNOHANG) == 0) {
-                kill(pid, SIGKILL);
-                waitpid(pid, nullptr, 0);
-            }
-        }
-        TempDirTest::TearDown();
+        WriteFile(app / "Resources/INFO", VersionRecord("4321"));
     }
 
     pid_t Start(bool ignoreTerm = false)
     {
-        const pid_t pid =
-            Spawn({exe.string()},
-                  Environment({{"HOME", home.string()},
-                               {"QT_QPA_PLATFORM", "offscreen"},
-                               {"XDG_RUNTIME_DIR", (dir / "runtime").string()},
-                               {"HALVENOR_SAMPLE_IGNORE_TERM", ignoreTerm ? "1" : ""}}),
-                  (dir / "client-output.txt").string());
-        if (pid > 0) {
-            started.push_back(pid);
-        }
+        ChildOptions options{exe.string()};
+        options.env = ChildEnv(ChildEnv::kEverything)
+                          .Set("HOME", home.string())
+                          .Set("QT_QPA_PLATFORM", "offscreen")
+                          .Set("XDG_RUNTIME_DIR", (dir / "runtime").string())
+                          .Set("HALVENOR_SAMPLE_IGNORE_TERM", ignoreTerm ? "1" : "")
+                          .list();
+        options.outFile = (dir / "client-output.txt").string();
+        options.errFile = "";
+        auto child = std::make_unique<Child>(options);
+        const pid_t pid = child->pid();
+        started[pid] = std::move(child);
         return pid;
+    }
+
+    // The exit code, 128 + signal, or -1 when it still runs after the timeout.
+    int WaitExit(pid_t pid, std::chrono::milliseconds timeout)
+    {
+        return started.at(pid)->ExitCode(timeout);
     }
 
     bool PidFileNames(pid_t pid)
@@ -60,12 +66,17 @@ protected:
     }
 
     fs::path PidFile() const { return userDir / "ui.pid"; }
-    std::vector<std::string> Events() const { return Lines(ReadFile(userDir / "ui-launched.log")); }
+    std::vector<std::string> Events() const
+    {
+        return SplitLines(ReadFile(userDir / "ui-launched.log"));
+    }
 
+    TempDir tmp;
+    const fs::path dir{tmp.path()};
     fs::path home;
     fs::path userDir;
     fs::path exe;
-    std::vector<pid_t> started;
+    std::map<pid_t, std::unique_ptr<Child>> started;
 };
 
 bool StartsWith(const std::string& text, const std::string& prefix)

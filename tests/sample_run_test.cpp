@@ -2,20 +2,27 @@
 // client, the real launcher runs from them against a temporary home folder, and the sample
 // client that it starts reports what happened.
 
-#include "sample_test_util.h"
+#include "support/child.h"
+#include "support/env.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
 
 #include <csignal>
+#include <filesystem>
 
-using namespace sample_test;
+#include <gtest/gtest.h>
+
+using namespace testutil;
+namespace fs = std::filesystem;
 
 namespace {
 
-class SampleRunTest : public TempDirTest
+class SampleRunTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
+        ASSERT_FALSE(dir.empty());
         if (std::string(HALVENOR_LAUNCHER).empty() || !fs::exists(HALVENOR_LAUNCHER)) {
             GTEST_SKIP() << "the launcher executable is not built in this tree";
         }
@@ -24,17 +31,19 @@ protected:
         fs::create_directories(home);
         fs::create_directories(dir / "runtime");
         fs::permissions(dir / "runtime", fs::perms::owner_all);
-        env = Environment({{"HOME", home.string()},
-                           {"QT_QPA_PLATFORM", "offscreen"},
-                           {"XDG_RUNTIME_DIR", (dir / "runtime").string()},
-                           {"HALVENOR_SAMPLE_IGNORE_TERM", ""}});
+        env = ChildEnv(ChildEnv::kEverything)
+                  .Set("HOME", home.string())
+                  .Set("QT_QPA_PLATFORM", "offscreen")
+                  .Set("XDG_RUNTIME_DIR", (dir / "runtime").string())
+                  .Set("HALVENOR_SAMPLE_IGNORE_TERM", "")
+                  .list();
     }
 
     // The clients were started by the launcher, not by this test: stop them by the pids they
     // recorded, and only while their executable still lies in this test's folder.
     void TearDown() override
     {
-        for (const std::string& line : Lines(ReadFile(userDir / "ui-launched.log"))) {
+        for (const std::string& line : SplitLines(ReadFile(userDir / "ui-launched.log"))) {
             if (line.rfind("launched ", 0) != 0) {
                 continue;
             }
@@ -45,27 +54,36 @@ protected:
                 kill(pid, SIGKILL);
             }
         }
-        TempDirTest::TearDown();
+    }
+
+    // Runs a program to its end with its output and errors in one file.
+    RunResult Execute(const std::vector<std::string>& argv,
+                      std::chrono::milliseconds timeout = 120s)
+    {
+        ChildOptions options;
+        options.argv = argv;
+        options.env = env;
+        options.outFile = (dir / "run-output.txt").string();
+        options.errFile = "";
+        return RunToEnd(options, timeout);
     }
 
     fs::path MakeBundle(const std::string& version)
     {
         const fs::path out = dir / ("bundle-" + version);
-        const Result r = sample_test::Run({"/bin/bash", HALVENOR_SOURCE_DIR "/scripts/make-bundle",
-                                           "--app", HALVENOR_SAMPLE_APP, "--version", version,
-                                           "--out", out.string(), "--launcher", HALVENOR_LAUNCHER,
-                                           "--levels", "launcher_debug=7 service_debug=7"},
-                                          env, dir);
-        EXPECT_EQ(r.code, 0) << r.output;
+        const RunResult r =
+            Execute({"/bin/bash", HALVENOR_SOURCE_DIR "/scripts/make-bundle", "--app",
+                     HALVENOR_SAMPLE_APP, "--version", version, "--out", out.string(), "--launcher",
+                     HALVENOR_LAUNCHER, "--levels", "launcher_debug=7 service_debug=7"});
+        EXPECT_EQ(r.code(), 0) << r.out;
         return out / "Halvenor.app";
     }
 
     // Runs the launcher of a bundle and waits for the client it starts to say what it did.
-    Result Launch(const fs::path& bundle)
+    RunResult Launch(const fs::path& bundle)
     {
         const size_t before = Events().size();
-        const Result r = sample_test::Run({(bundle / "Contents/MacOS/launcher").string()}, env, dir,
-                                          std::chrono::seconds(60));
+        const RunResult r = Execute({(bundle / "Contents/MacOS/launcher").string()}, 60s);
         WaitFor(
             [&] {
                 const std::vector<std::string> events = Events();
@@ -81,13 +99,18 @@ protected:
         return r;
     }
 
-    std::vector<std::string> Events() const { return Lines(ReadFile(userDir / "ui-launched.log")); }
+    std::vector<std::string> Events() const
+    {
+        return SplitLines(ReadFile(userDir / "ui-launched.log"));
+    }
     std::string InstalledInfo() const
     {
         return ReadFile(userDir / "Halvenor.app/Contents/Resources/INFO");
     }
     std::string Log() const { return ReadFile(userDir / "log/launcher.log"); }
 
+    TempDir tmp;
+    const fs::path dir{tmp.path()};
     OrphanReaper reaper;
     fs::path home;
     fs::path userDir;
@@ -106,13 +129,13 @@ TEST_F(SampleRunTest, InstallUpToDateAndUpgrade)
     ASSERT_FALSE(HasFailure());
 
     // Run 1, fresh install: the package's copy is in place, its client runs and wrote ui.pid.
-    Result r = Launch(v1);
-    ASSERT_EQ(r.code, 0) << r.output;
+    RunResult r = Launch(v1);
+    ASSERT_EQ(r.code(), 0) << r.out;
     EXPECT_TRUE(
-        Contains(r.output, "lib path = '" + (v1 / "Contents/Frameworks/plugins").string() + "'\n"))
-        << r.output;
+        Contains(r.out, "lib path = '" + (v1 / "Contents/Frameworks/plugins").string() + "'\n"))
+        << r.out;
     EXPECT_TRUE(Contains(InstalledInfo(), "build_version=11\n")) << InstalledInfo();
-    ASSERT_EQ(Events().size(), 1u) << r.output;
+    ASSERT_EQ(Events().size(), 1u) << r.out;
     EXPECT_TRUE(Contains(Events()[0], "launched ")) << Events()[0];
     EXPECT_TRUE(Contains(Events()[0], " version 11 ")) << Events()[0];
     const pid_t first = PidFromFile(userDir / "ui.pid");
@@ -121,7 +144,7 @@ TEST_F(SampleRunTest, InstallUpToDateAndUpgrade)
 
     // Run 2, up to date: no upgrade, the client is started again, finds the first and leaves.
     r = Launch(v1);
-    ASSERT_EQ(r.code, 0) << r.output;
+    ASSERT_EQ(r.code(), 0) << r.out;
     EXPECT_TRUE(Contains(Log(), "no need to upgrade")) << Log();
     ASSERT_EQ(Events().size(), 2u);
     EXPECT_TRUE(Contains(Events()[1], "already-running ")) << Events()[1];
@@ -131,11 +154,11 @@ TEST_F(SampleRunTest, InstallUpToDateAndUpgrade)
     // Run 3, upgrade: the running client is stopped through its pid file, 12 replaces 11
     // without leaving a backup, and the new client runs.
     r = Launch(v2);
-    ASSERT_EQ(r.code, 0) << r.output;
+    ASSERT_EQ(r.code(), 0) << r.out;
     EXPECT_TRUE(Contains(InstalledInfo(), "build_version=12\n")) << InstalledInfo();
     EXPECT_FALSE(Alive(first));
     const std::vector<std::string> events = Events();
-    ASSERT_EQ(events.size(), 4u) << r.output;
+    ASSERT_EQ(events.size(), 4u) << r.out;
     EXPECT_TRUE(Contains(events[2], "stopped ") && Contains(events[2], " version 11 "))
         << events[2];
     EXPECT_TRUE(Contains(events[3], "launched ") && Contains(events[3], " version 12 "))

@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 using Lines = std::vector<std::string>;
+using namespace testutil;
 
 namespace {
 
@@ -410,7 +411,7 @@ TEST_F(ServiceTest, FSCopyPathCopiesFilesAndTrees)
     MakeDirs(src + "/emptydir");
     ASSERT_EQ(0, service.FSCopyPath(src.c_str(), (dir + "/dst").c_str()));
     // Only contents are carried over, not modes.
-    EXPECT_EQ(Snapshot(src, false), Snapshot(dir + "/dst", false));
+    EXPECT_EQ(Snapshot(src, kNoModes), Snapshot(dir + "/dst", kNoModes));
     EXPECT_TRUE(Exists(src + "/a.txt")) << "the source stays";
     EXPECT_EQ(1, CountLine("[DEBUG] cloud-service: copy from '" + src + "' to '" + dir + "/dst'"));
     EXPECT_EQ(1, CountLine("[DEBUG] cloud-service: copy from '" + src + "/sub' to '" + dir +
@@ -457,23 +458,17 @@ TEST_F(ServiceTest, FSCopyPathOfUnlistableFolderCreatesEmptyDestination)
     ASSERT_EQ(0, chmod(dir.c_str(), 0777));
     const std::string dst = dir + "/dst";
     if (geteuid() == 0) {
-        fflush(nullptr);
-        const pid_t child = fork();
-        ASSERT_NE(-1, child);
-        if (child == 0) {
-            int code = 2;
-            if (setgid(65534) == 0 && setuid(65534) == 0) {
-                MacService service;
-                if (access(dir.c_str(), X_OK) != 0) {
-                    _exit(3);
-                }
-                code = service.FSCopyPath(src.c_str(), dst.c_str()) == 0 ? 0 : 1;
+        const int status = RunForked([&] {
+            if (setgid(65534) != 0 || setuid(65534) != 0) {
+                return 2;
             }
-            _exit(code);
-        }
-        int status = -1;
-        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
+            MacService service;
+            if (access(dir.c_str(), X_OK) != 0) {
+                return 3;
+            }
+            return service.FSCopyPath(src.c_str(), dst.c_str()) == 0 ? 0 : 1;
+        });
+        ASSERT_NE(-1, status);
         if (WIFEXITED(status) && WEXITSTATUS(status) == 3) {
             chmod(src.c_str(), 0755);
             GTEST_SKIP() << "the temporary folder cannot be reached without root";

@@ -1,18 +1,19 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
-#include <map>
-#include <mutex>
-#include <set>
+#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <sys/types.h>
 
-#include "archive_writer.h"
+#include "support/archive_writer.h"
+#include "support/child.h"
+#include "support/files.h"
+#include "support/snapshot.h"
+#include "support/temp_dir.h"
+#include "support/version_record.h"
 
 // The service derives the bundle from the folder of the running executable,
 // so main() runs this test program from a copy inside a temporary
@@ -24,25 +25,6 @@ std::string StandInPath();
 
 // Writes a package (gzip-compressed tar) at path; fails the test on error.
 void WritePackage(const std::string& path, ArchiveWriter& package);
-
-// size pseudo-random bytes, the same for the same seed.
-std::string Noise(size_t size, unsigned seed);
-
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& content);
-void MakeDirs(const std::string& path);
-bool Exists(const std::string& path);
-void RemoveTree(const std::string& path);
-// The names in a folder; empty when it does not exist.
-std::set<std::string> Names(const std::string& dir);
-
-// A version record in the INI format of the records the service reads.
-std::string VersionRecord(const std::string& major, const std::string& minor,
-                          const std::string& build, const std::string& iconOverlay);
-
-// Relative path -> "dir", "file:<sha256>" or "link:<target>" for a whole
-// tree, with the permission bits appended when modes is set.
-std::map<std::string, std::string> Snapshot(const std::string& root, bool modes = true);
 
 // Each test gets a temporary folder (kept when it fails) holding $HOME, the
 // bundle's Contents/Resources (the bundle's folder is a link to it) and a
@@ -82,39 +64,11 @@ protected:
     // fails after two entries were written.
     void MakeFailingPackage();
 
+    std::unique_ptr<testutil::TempDir> tmp;
     std::string dir;
     std::string home;
     std::string resources;
     std::string logFile;
-};
-
-// A child process whose end is seen as soon as it happens: a thread waits for
-// it, so it never lingers as a zombie that would still answer kill(pid, 0).
-class ChildProcess
-{
-public:
-    ChildProcess() = default;
-    ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    // ownGroup puts the child into a new process group of its own.
-    bool Start(const std::string& program, const std::vector<std::string>& args,
-               bool ownGroup = false);
-    bool WaitExit(std::chrono::milliseconds timeout);
-    bool Exited();
-
-    pid_t pid = -1;
-    int status = 0;
-    std::chrono::steady_clock::time_point exitTime;
-
-private:
-    void JoinIfExited(bool done);
-
-    std::thread reaper;
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool exited = false;
 };
 
 // Kills a process that this one reaps (a child, or an orphan it adopted as

@@ -5,14 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.h"
+
 #include <climits>
 #include <cstring>
-#include <iostream>
 #include <map>
 #include <memory>
 #include <set>
@@ -182,7 +182,7 @@ protected:
     {
         StrTable::InitStrTable();
         app = std::make_unique<QCoreApplication>(argc, argv);
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_FALSE(tmp.path().empty());
         if (!QFileInfo(QStringLiteral(HALVENOR_LRELEASE)).isExecutable()) {
             GTEST_SKIP() << "lrelease not found (looked for '" HALVENOR_LRELEASE "')";
         }
@@ -192,10 +192,6 @@ protected:
     {
         if (translator) {
             QCoreApplication::removeTranslator(translator.get());
-        }
-        if (HasFailure()) {
-            dir.setAutoRemove(false);
-            std::cerr << "kept " << dir.path().toStdString() << "\n";
         }
     }
 
@@ -210,8 +206,8 @@ protected:
                   "</translation></message></context>\n";
         }
         ts += "</TS>\n";
-        const QString tsPath = dir.filePath(QStringLiteral("test.ts"));
-        const QString qmPath = dir.filePath(QStringLiteral("test.qm"));
+        const QString tsPath = QString::fromStdString(tmp.path() + "/test.ts");
+        const QString qmPath = QString::fromStdString(tmp.path() + "/test.qm");
         QFile file(tsPath);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_EQ(file.write(ts), ts.size());
@@ -233,7 +229,7 @@ protected:
     char arg0[20] = "str_table_test";
     char* argv[2] = {arg0, nullptr};
     std::unique_ptr<QCoreApplication> app;
-    QTemporaryDir dir;
+    testutil::TempDir tmp;
     std::unique_ptr<QTranslator> translator;
 };
 

@@ -1,6 +1,7 @@
 #include "tmp_name_gen.h"
 
 #include "file/file-op.h"
+#include "support/temp_dir.h"
 
 #include <algorithm>
 #include <cstring>
@@ -147,9 +148,9 @@ TEST(TmpNameGenTest, NamesFromKnownState)
 
 TEST(TmpNameGenTest, SeedSources)
 {
-    char templ[] = "/tmp/tmp_name_gen_test.XXXXXX";
-    ASSERT_NE(mkdtemp(templ), nullptr);
-    const std::string dir = templ;
+    const testutil::TempDir tmp("tmp_name_gen_test");
+    const std::string dir = tmp.path();
+    ASSERT_FALSE(dir.empty());
     unsigned char buf[256];
 
     // A full read from the device: the key is the device's bytes
@@ -194,10 +195,6 @@ TEST(TmpNameGenTest, SeedSources)
     // A generator without a device still draws valid names
     TestGen fallback((dir + "/none").c_str());
     EXPECT_TRUE(InAlphabet(fallback.getTmpName()));
-
-    unlink((dir + "/full").c_str());
-    unlink((dir + "/short").c_str());
-    rmdir(dir.c_str());
 }
 
 TEST(TmpNameGenTest, ConcurrentDrawsNeverRepeat)

@@ -27,6 +27,7 @@
 #include <unistd.h>
 
 using namespace std::chrono_literals;
+using namespace testutil;
 using Lines = std::vector<std::string>;
 using NameSet = std::set<std::string>;
 
@@ -608,20 +609,13 @@ TEST_F(UpgradeSafetyTest, ImmutableOrUnwritableFoldersFailCleanly)
         return;
     }
     ASSERT_EQ(0, chmod(dir.c_str(), 0755));
-    fflush(nullptr);
-    const pid_t child = fork();
-    ASSERT_NE(-1, child);
-    if (child == 0) {
+    const int status = RunForked([] {
         if (setgid(65534) != 0 || setuid(65534) != 0) {
-            _exit(2);
+            return 2;
         }
-        const int result = MacService().PrepareUserEnv();
-        fflush(nullptr);
-        _exit(result == -1 ? 0 : 1);
-    }
-    int status = -1;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+        return MacService().PrepareUserEnv() == -1 ? 0 : 1;
+    });
+    ASSERT_NE(-1, status);
     chmod(dir.c_str(), 0700);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     EXPECT_TRUE(HasLine(ServiceLines(),
