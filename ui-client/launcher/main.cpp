@@ -1,4 +1,5 @@
 #include "cloud-service.h"
+#include "file/file-op.h"
 #include "launcher.h"
 #include "log.h"
 #include "oskavel_locale.h"
@@ -73,7 +74,8 @@ int main(int argc, char* argv[])
 
     const ustring levelFile = Service::GetRootHalvenorInstallPath() + "/log/launcher.debug";
     const ustring logFolder = Service::GetUserHalvenorInstallPath() + "/log";
-    if (MakePrivateFolders(logFolder) == 0) {
+    // Private: nothing in the per-user folder is for other users.
+    if (FSMKDirP(logFolder, nullptr, false, 0700) == 0) {
         const ustring logFile = logFolder + "/launcher.log";
         if (Logger::Initialize(Logger::TYPE_FILE, logFile, levelFile, 50) != 0) {
             fprintf(stderr, "launcher: not writing the log '%s': %s\n", logFile.c_str(),

@@ -80,23 +80,3 @@ std::string ForeignUserFolderReason(const ustring& home, const ustring& folder)
     }
     return std::string();
 }
-
-int MakePrivateFolders(const ustring& folder)
-{
-    const std::string path(folder.c_str(), folder.length());
-    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (!part.empty() && part.back() != '/' && mkdir(part.c_str(), 0700) != 0 &&
-            errno != EEXIST) {
-            return errno;
-        }
-        if (slash == std::string::npos) {
-            break;
-        }
-    }
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0) {
-        return errno;
-    }
-    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
-}

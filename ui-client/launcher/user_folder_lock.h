@@ -42,7 +42,3 @@ private:
 // folder is known, or home or the folder belongs to another user than the
 // effective one (root started with a user's HOME). Empty when it may.
 std::string ForeignUserFolderReason(const ustring& home, const ustring& folder);
-
-// Creates folder and its missing parents, each readable by the owner only.
-// 0, or an errno value.
-int MakePrivateFolders(const ustring& folder);
