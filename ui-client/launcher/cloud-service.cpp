@@ -17,6 +17,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -168,8 +169,10 @@ std::string PackageIdentity(const ustring& package, const ustring& build)
     if (error) {
         return std::string();
     }
-    return "size=" + std::to_string(size) +
-           "\nmtime=" + std::to_string(time.time_since_epoch().count()) +
+    // libc++ counts the file clock in __int128, which to_string does not take.
+    const long long ticks =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+    return "size=" + std::to_string(size) + "\nmtime=" + std::to_string(ticks) +
            "\nbuild=" + std::to_string(ReadBuildNumber(build)) + "\n";
 }
 

@@ -357,7 +357,14 @@ int MacService::LaunchPerUserBin()
 {
     // The path's bytes as they are: a home folder's name need not be UTF-8.
     const std::string path(user_app_path.c_str(), user_app_path.length());
-    if (LaunchServices::UnregisterBundle(path) != 0) {
+    const int unregistered = LaunchServices::UnregisterBundle(path);
+    if (unregistered == LaunchServices::kUnregisterTimedOut) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] mac/mac-service(%d): lsregister did not finish within %d seconds, "
+                       "stopped it and going on\n",
+                       __LINE__, LaunchServices::kUnregisterTimeoutMs / 1000);
+    }
+    if (unregistered != 0) {
         // No final newline: the line reads as it always has; leave it so.
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] mac/mac-service(%d): Cannot unregister bundle, %s", __LINE__,
