@@ -99,6 +99,7 @@ protected:
         // An INFO from an older build that the bundle's version must replace in the package.
         WriteFile(app / "Contents/Resources/INFO", "[Version]\nbuild_version=1\n");
         WriteFile(app / ".hidden", "dot\n");
+        WriteFile(app / "Contents/Info.plist", "<plist>the client's own</plist>\n");
         launcher = dir / "launcher";
         WriteFile(launcher, "#!/bin/sh\n");
         fs::permissions(launcher, fs::perms::owner_all);
@@ -134,6 +135,19 @@ protected:
     fs::path out;
 };
 
+// A property list as Python's plistlib reads it: key=value lines, sorted.
+std::string PlistOf(const fs::path& path)
+{
+    ChildOptions options{"/usr/bin/python3", "-c",
+                         "import plistlib, sys\n"
+                         "for k, v in sorted(plistlib.load(open(sys.argv[1], 'rb')).items()):\n"
+                         "    print(f'{k}={v}')",
+                         path.string()};
+    options.outFile = path.string() + ".parsed";
+    const RunResult r = RunToEnd(options);
+    return r.code() == 0 ? r.out : "plistlib: " + DescribeStatus(r.status);
+}
+
 std::map<std::string, std::string> VersionOf(const std::string& path)
 {
     QSettings info(QString::fromStdString(path), QSettings::IniFormat);
@@ -163,6 +177,15 @@ TEST_F(MakeBundleTest, AssemblesTheBundleLayout)
                                                          {"icon_overlay_version", "4"}};
     const fs::path info = Bundle() / "Contents/Resources/INFO";
     EXPECT_EQ(VersionOf(info.string()), expected);
+
+    // What Finder and Launch Services read; the packed client keeps its own.
+    EXPECT_EQ(PlistOf(Bundle() / "Contents/Info.plist"),
+              "CFBundleExecutable=launcher\nCFBundleIdentifier=com.halvenor.drive\n"
+              "CFBundleName=Halvenor Drive\nCFBundlePackageType=APPL\n"
+              "CFBundleShortVersionString=2.5.1017\nCFBundleVersion=1017\n"
+              "LSMinimumSystemVersion=11.0\nNSHighResolutionCapable=True\n");
+    EXPECT_EQ(ReadPackage(PackagePath()).entries["Contents/Info.plist"].data,
+              ReadFile(app / "Contents/Info.plist"));
 
     // Icon: a real 72x72 PNG.
     QImage icon;
@@ -265,8 +288,13 @@ TEST_F(MakeBundleTest, OptionsAndReplacement)
     EXPECT_EQ(VersionOf((Bundle() / "Contents/Resources/INFO").string())["build_version"], "3");
 
     // With --force it is replaced, levels given comma separated.
-    ASSERT_EQ(
-        MakeBundle("1.2.4", {"--force", "--levels", "service_debug=6,file_op_debug=0"}).code(), 0);
+    ASSERT_EQ(MakeBundle("1.2.4", {"--force", "--levels", "service_debug=6,file_op_debug=0",
+                                   "--identifier", "org.example.drive-beta"})
+                  .code(),
+              0);
+    EXPECT_NE(PlistOf(Bundle() / "Contents/Info.plist")
+                  .find("\nCFBundleIdentifier=org.example.drive-beta\n"),
+              std::string::npos);
     EXPECT_EQ(VersionOf((Bundle() / "Contents/Resources/INFO").string())["build_version"], "4");
     EXPECT_EQ(ReadFile(Bundle() / "log/launcher.debug"), "service_debug=6\nfile_op_debug=0\n");
 }
@@ -314,6 +342,8 @@ TEST_F(MakeBundleTest, RefusesBadInput)
 
     // Unknown format, malformed level, missing launcher.
     refused({"--app", a, "--out", o, "--version", "1.0.1", "--format", "rar"}, "unknown package");
+    refused({"--app", a, "--out", o, "--version", "1.0.1", "--identifier", "drive</string>"},
+            "is not reverse-DNS");
     refused({"--app", a, "--out", o, "--version", "1.0.1", "--levels", "service_debug"},
             "is not component=number");
     fs::remove(launcher);
