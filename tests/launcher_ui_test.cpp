@@ -549,10 +549,11 @@ TEST_F(SingleApplicationProcesses, OneInstancePerExecutablePath)
     // A copy at another path is a different application.
     EXPECT_EQ(Ask(ProbeB(), Runtime()), "running=0\n");
 
-    // A holder that ends normally frees the guard.
+    // A holder that ends normally frees the guard and removes its file.
     holder->CloseStdin();
     ASSERT_TRUE(holder->Wait(30s));
     EXPECT_EQ(holder->status(), 0);
+    EXPECT_EQ(Names(Runtime()).size(), 0u);
     EXPECT_EQ(Ask(ProbeA(), Runtime()), "running=0\n");
 }
 

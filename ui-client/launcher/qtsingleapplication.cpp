@@ -1,10 +1,13 @@
 #include "qtsingleapplication.h"
 
+#include "user_folder_lock.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+
+#include <chrono>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -29,36 +32,43 @@ bool IsPrivateFolder(const QString& path)
 } // namespace
 
 QtSingleApplication::QtSingleApplication(int& argc, char** argv, bool /*guiEnabled*/)
-    : QApplication(argc, argv), guard(nullptr)
+    : QApplication(argc, argv)
 {
 }
 
 QtSingleApplication::~QtSingleApplication()
 {
-    delete guard; // unlocks
+    releaseGuard();
 }
 
 bool QtSingleApplication::isRunning()
 {
-    if (guard != nullptr && guard->isLocked()) {
+    using State = FileLock::State;
+    if (guard && guard->state() == State::Held) {
         return false;
     }
-    if (guard == nullptr) {
+    if (guardPath.isEmpty()) {
         const QString folder = guardFolder();
         if (folder.isEmpty()) {
             return false;
         }
-        guard = new QLockFile(folder + QLatin1Char('/') +
-                              guardFileName(QCoreApplication::applicationFilePath(), getuid()));
-        // Never stale by age: only a dead owner frees the guard.
-        guard->setStaleLockTime(0);
+        guardPath = folder + QLatin1Char('/') +
+                    guardFileName(QCoreApplication::applicationFilePath(), getuid());
     }
-    if (guard->tryLock(0)) {
-        return false;
-    }
-    // Only a lock held by a live process means another instance; any other
+    guard = std::make_unique<FileLock>(QFile::encodeName(guardPath).constData(),
+                                       std::chrono::milliseconds(0));
+    // Only a lock held by another process means another instance; any other
     // failure leaves this one unguarded rather than refused.
-    return guard->error() == QLockFile::LockFailedError;
+    return guard->state() == State::TimedOut;
+}
+
+void QtSingleApplication::releaseGuard()
+{
+    if (guard) {
+        // Removed, so that the folder holds no guard of a launcher that ended.
+        guard->ReleaseAndRemove(QFile::encodeName(guardPath).constData());
+        guard.reset();
+    }
 }
 
 QString QtSingleApplication::guardFileName(const QString& executablePath, uint uid)

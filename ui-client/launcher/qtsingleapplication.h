@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QString>
 
-class QLockFile;
+#include <memory>
+
+class FileLock;
 
 // A QApplication that knows whether another process of the same executable
-// (canonical path) run by the same user is already running. The guard is a
-// lock file in a folder private to the user; a crashed holder never blocks
-// later starts, since a lock whose owner process is gone counts as stale.
+// (canonical path) run by the same user is already running. The guard is an
+// flock on a file in a folder private to the user, which the kernel releases
+// when its holder dies: a crashed holder never blocks later starts.
 class QtSingleApplication : public QApplication
 {
     Q_OBJECT
@@ -34,6 +36,10 @@ public:
     // Empty when neither qualifies.
     static QString guardFolder();
 
+    // Gives the guard up now rather than with the object, removing its file.
+    void releaseGuard();
+
 private:
-    QLockFile* guard;
+    std::unique_ptr<FileLock> guard;
+    QString guardPath;
 };

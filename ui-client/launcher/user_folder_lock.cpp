@@ -20,28 +20,60 @@ std::string NotOurs(const char* what, const ustring& path, uid_t owner)
            std::to_string(owner) + ", not to the effective user " + std::to_string(geteuid());
 }
 
+// The private lock file at path, or an invalid descriptor with why.
+UniqueFd OpenLockFile(const ustring& path, std::string& why)
+{
+    UniqueFd fd(OpenRegularFile(path.c_str(), O_RDWR | O_CREAT, 0600, why));
+    // A file left readable by others could be locked by them.
+    if (fd.Valid() && fchmod(fd.Get(), 0600) != 0) {
+        why = strerror(errno);
+        fd = UniqueFd();
+    }
+    if (!fd.Valid()) {
+        why = "'" + std::string(path.c_str()) + "': " + why;
+    }
+    return fd;
+}
+
+// Whether path still names the open file: a holder that removed it on its
+// way out leaves a lock on a file that guards nothing.
+bool StillNamed(int fd, const ustring& path)
+{
+    struct stat opened;
+    struct stat named;
+    return fstat(fd, &opened) == 0 && lstat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
 } // namespace
 
 UserFolderLock::UserFolderLock(const ustring& folder, std::chrono::milliseconds limit,
                                void (*onWait)())
+    : FileLock(folder + kLockName, limit, onWait)
 {
-    const ustring path = folder + kLockName;
-    fd = UniqueFd(OpenRegularFile(path.c_str(), O_RDWR | O_CREAT, 0600, reason));
-    // A file left readable by others could be locked by them.
-    if (fd.Valid() && fchmod(fd.Get(), 0600) != 0) {
-        reason = strerror(errno);
-        fd = UniqueFd();
-    }
-    if (!fd.Valid()) {
-        reason = "'" + std::string(path.c_str()) + "': " + reason;
-        return;
-    }
+}
+
+FileLock::FileLock(const ustring& path, std::chrono::milliseconds limit, void (*onWait)())
+{
     const auto deadline = std::chrono::steady_clock::now() + limit;
     bool told = false;
     for (;;) {
-        if (flock(fd.Get(), LOCK_EX | LOCK_NB) == 0) {
-            current = State::Held;
+        if (!fd.Valid() && !(fd = OpenLockFile(path, reason)).Valid()) {
             return;
+        }
+        if (flock(fd.Get(), LOCK_EX | LOCK_NB) == 0) {
+            if (StillNamed(fd.Get(), path)) {
+                current = State::Held;
+                // Who holds it, for people and tools that wonder; unflushed,
+                // since the lock itself is the kernel's.
+                const std::string pid = std::to_string(getpid()) + "\n";
+                if (ftruncate(fd.Get(), 0) == 0) {
+                    WriteAll(fd.Get(), pid.data(), pid.size());
+                }
+                return;
+            }
+            fd = UniqueFd();
+            continue;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) {
             reason = "'" + std::string(path.c_str()) + "': " + strerror(errno);
@@ -57,6 +89,16 @@ UserFolderLock::UserFolderLock(const ustring& folder, std::chrono::milliseconds 
         told = true;
         std::this_thread::sleep_for(kPollInterval);
     }
+}
+
+void FileLock::ReleaseAndRemove(const ustring& path)
+{
+    // Removed while still held, so that no other process locks it between.
+    if (current == State::Held && StillNamed(fd.Get(), path)) {
+        unlink(path.c_str());
+    }
+    fd = UniqueFd();
+    current = State::Unavailable;
 }
 
 std::string ForeignUserFolderReason(const ustring& home, const ustring& folder)

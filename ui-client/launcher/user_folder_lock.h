@@ -6,13 +6,11 @@
 #include <chrono>
 #include <string>
 
-// Serialises launchers of one user that run from different bundles: the
-// single-instance guard is per executable, but every bundle works on the same
-// per-user copy, and one launcher's recovery would undo another's upgrade in
-// progress. The lock is an flock on a file that only the owner can open (any
-// user can open a folder, and could hold a lock on it forever); the kernel
-// releases it when a holder dies, so a crash never blocks a later run.
-class UserFolderLock
+// An exclusive flock on a file that only its owner can open (any user can
+// open a folder, and could hold a lock on it forever). The kernel releases it
+// when the holder dies, so a crash never blocks a later run; nothing is
+// flushed to take it. The file holds the holder's pid.
+class FileLock
 {
 public:
     enum class State
@@ -22,20 +20,33 @@ public:
         Unavailable // no lock file could be had (why tells)
     };
 
-    // Waits up to limit for the lock; onWait runs once first if another
-    // process holds it.
-    UserFolderLock(const ustring& folder, std::chrono::milliseconds limit,
-                   void (*onWait)() = nullptr);
-    UserFolderLock(const UserFolderLock&) = delete;
-    UserFolderLock& operator=(const UserFolderLock&) = delete;
+    // Waits up to limit for the lock on path, created when missing; onWait
+    // runs once first if another process holds it.
+    FileLock(const ustring& path, std::chrono::milliseconds limit, void (*onWait)() = nullptr);
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
 
     State state() const { return current; }
     const std::string& why() const { return reason; }
+
+    // Removes the file at path if it is the one held, then releases the lock.
+    void ReleaseAndRemove(const ustring& path);
 
 private:
     UniqueFd fd; // closing it releases the lock
     State current = State::Unavailable;
     std::string reason;
+};
+
+// Serialises launchers of one user that run from different bundles: the
+// single-instance guard is per executable, but every bundle works on the same
+// per-user copy, and one launcher's recovery would undo another's upgrade in
+// progress. The lock file is "launcher.lock" in the per-user folder.
+class UserFolderLock : public FileLock
+{
+public:
+    UserFolderLock(const ustring& folder, std::chrono::milliseconds limit,
+                   void (*onWait)() = nullptr);
 };
 
 // Why the launcher must not touch the per-user folder under home: no home
