@@ -323,6 +323,13 @@ TEST_F(LauncherSlots, DialogFollowsProgressAndTexts)
     Progress(-3, 1);
     EXPECT_EQ(dialog->value(), 25);
 
+    // Busy while the total is unknown, a percentage again with the first report.
+    Invoke("ShowBusy");
+    EXPECT_EQ(dialog->maximum(), 0);
+    Progress(4, 3);
+    EXPECT_EQ(dialog->maximum(), 100);
+    EXPECT_EQ(dialog->value(), 75);
+
     // Entry counts whose percentage product exceeds 32 bits.
     Progress(30000000, 15000000);
     EXPECT_EQ(dialog->value(), 50);

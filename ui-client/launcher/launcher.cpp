@@ -154,6 +154,7 @@ Launcher::Launcher() : QObject(nullptr)
     connect(worker, &Worker::sigUpdateProgress, this, &Launcher::UpdateProgress);
     connect(worker, &Worker::sigSetLabelText, this, &Launcher::SetLabelText);
     connect(relay, &Notify_Adapter::sigUpdateProgress, this, &Launcher::UpdateProgress);
+    connect(relay, &Notify_Adapter::sigProgressUnknown, this, &Launcher::ShowBusy);
     connect(relay, &Notify_Adapter::sigUpdateDialogText, this, &Launcher::SetLabelText);
 }
 
@@ -206,8 +207,17 @@ void Launcher::UpdateProgress(int total, int steps)
     if (total < 1) {
         return;
     }
+    if (Dialog()->maximum() != 100) {
+        dialog->setRange(0, 100);
+    }
     // 64-bit so that huge entry counts cannot overflow the product.
-    Dialog()->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
+    dialog->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
+}
+
+void Launcher::ShowBusy()
+{
+    // A range of nothing: the bar moves without telling how far along it is.
+    Dialog()->setRange(0, 0);
 }
 
 void Launcher::LaunchDone()
