@@ -336,7 +336,7 @@ TEST(BoundedChildTest, EveryEndIsAVerdict)
         const char* why;
     } cases[] = {
         {[](std::string&) -> int {
-             for (volatile int i = 0;; i = i + 1) {
+             for (volatile unsigned i = 0;; i = i + 1) {
              }
          },
          kTimedOut, "it did not end within 2 s"},
