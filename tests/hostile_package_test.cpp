@@ -23,6 +23,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zlib.h>
 
 namespace fs = std::filesystem;
 using NameSet = std::set<std::string>;
@@ -98,6 +99,30 @@ std::vector<std::pair<std::string, bool>> HardLinksIn(const std::string& package
     }
     archive_read_free(reader);
     return links;
+}
+
+// A xar whose first file is twice the original of a hard link: libarchive
+// 3.6 goes round the list of originals for ever on its first header.
+std::string DoubleLinkXar()
+{
+    const std::string toc =
+        "<?xml version=\"1.0\"?><xar><toc><file id=\"1\"><name>a</name>"
+        "<type link=\"original\">hardlink</type><type link=\"original\">hardlink</type></file>"
+        "<file id=\"2\"><name>b</name><type link=\"1\">hardlink</type></file></toc></xar>";
+    std::string packed(compressBound(toc.size()), '\0');
+    uLongf size = packed.size();
+    compress(reinterpret_cast<Bytef*>(&packed[0]), &size,
+             reinterpret_cast<const Bytef*>(toc.data()), toc.size());
+    packed.resize(size);
+    // Header size, version, both lengths of the TOC and no checksum, big-endian.
+    std::string xar = "xar!";
+    for (const auto& [value, width] :
+         {std::pair<uint64_t, int>{28, 2}, {1, 2}, {size, 8}, {toc.size(), 8}, {0, 4}}) {
+        for (int i = width - 1; i >= 0; --i) {
+            xar += static_cast<char>(value >> (8 * i));
+        }
+    }
+    return xar + packed;
 }
 
 // The worker's calls up to the upgrade: 0 upgraded, 1 not needed, -1 failed.
@@ -284,6 +309,57 @@ TEST_F(HostilePackageTest, DamagedPackagesRollBack)
         ExpectRefused(c.log, c.partial);
     }
     ExpectGoodUpgrade();
+}
+
+TEST_F(HostilePackageTest, PackagesThatNeverEndAreRefusedInTime)
+{
+    alarm(60); // a hang fails the test instead of stalling the suite
+    const BoundedChild::Limits saved = Service::package_check_limits;
+    Service::package_check_limits.milliseconds = 1000;
+    Prepare();
+    WriteFile(PackagePath(), DoubleLinkXar());
+    ExpectRefused("cannot be installed: it did not end within 1 s", false);
+    Service::package_check_limits = saved;
+    ExpectGoodUpgrade();
+    alarm(0);
+}
+
+// Work that never ends or never stops allocating gets its verdict in time,
+// and its child is reaped. (The service's tests cover success and failure.)
+TEST(BoundedChildTest, EveryEndIsAVerdict)
+{
+    using namespace BoundedChild;
+    const struct
+    {
+        std::function<int(std::string&)> work;
+        Verdict verdict;
+        const char* why;
+    } cases[] = {
+        {[](std::string&) -> int {
+             for (volatile unsigned i = 0;; i = i + 1) {
+             }
+         },
+         kTimedOut, "it did not end within 2 s"},
+        {[](std::string&) -> int {
+             for (std::vector<std::string> blocks;;) {
+                 blocks.emplace_back(1 << 20, 'x');
+             }
+         },
+         kOutOfMemory, "it needed more than 64 MiB of memory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        if (c.verdict == kOutOfMemory && !MemoryCapped()) {
+            std::printf("Skipped '%s': this build does not cap the memory\n", c.why);
+            continue;
+        }
+        std::string why;
+        const auto start = Clock::now();
+        EXPECT_EQ(c.verdict, BoundedChild::Run(c.work, {2000, size_t(64) << 20}, why));
+        EXPECT_EQ(c.why, why);
+        EXPECT_LT(Clock::now() - start, 3500ms);
+        EXPECT_EQ(-1, waitpid(-1, nullptr, WNOHANG));
+    }
 }
 
 TEST_F(HostilePackageTest, EscapingAndForbiddenEntriesRollBack)

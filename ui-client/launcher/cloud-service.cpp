@@ -850,12 +850,27 @@ bool Service::IsPackageRejected()
     return true;
 }
 
+BoundedChild::Limits Service::package_check_limits = {30 * 1000, size_t(1) << 30};
+
 bool Service::IsPackageReadable()
 {
     Extractor extractor;
     extractor.src_path = PackagePath();
     std::string why;
-    if (extractor.Check(why) == 0) {
+    // Some damaged archives keep libarchive reading forever or into
+    // gigabytes; in a child, such a read ends as a refused package. The child
+    // only reads: Check neither logs nor starts threads.
+    const auto check = [&extractor](std::string& reason) { return extractor.Check(reason); };
+    BoundedChild::Verdict verdict = BoundedChild::Run(check, package_check_limits, why);
+    if (verdict == BoundedChild::kNotStarted) {
+        // With no process to spare, an unbounded read beats never upgrading.
+        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                       "[WARNING] cloud-service(%d): %s, reading package '%s' without bounds\n",
+                       __LINE__, why.c_str(), extractor.src_path.c_str());
+        why.clear();
+        verdict = check(why) == 0 ? BoundedChild::kOk : BoundedChild::kFailed;
+    }
+    if (verdict == BoundedChild::kOk) {
         return true;
     }
     Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,

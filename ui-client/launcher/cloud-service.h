@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bounded_child.h"
 #include "ustring/ustring.h"
 
 #include <string>
@@ -80,7 +81,8 @@ public:
     void RemoveAgedFolders();
 
     // Whether the bundle's package is a regular file that reads as an
-    // archive; logs why not. Checked before anything is stopped or moved.
+    // archive within package_check_limits; logs why not. Checked before
+    // anything is stopped or moved.
     bool IsPackageReadable();
     // Whether the bundle's package, as it is now, once installed a copy that
     // was unusable (logged).
@@ -103,6 +105,9 @@ public:
     static ustring GetUserHalvenorInstallPath();
     static ustring GetUserHalvenorAppInstallPath();
     static ustring GetUserHalvenorDataInstallPath();
+
+    // Bounds of reading a package that has not been accepted yet.
+    static BoundedChild::Limits package_check_limits;
 
     int timeout;
     ustring user_app_path;
