@@ -154,7 +154,6 @@ Launcher::Launcher() : QObject(nullptr)
     connect(worker, &Worker::sigUpdateProgress, this, &Launcher::UpdateProgress);
     connect(worker, &Worker::sigSetLabelText, this, &Launcher::SetLabelText);
     connect(relay, &Notify_Adapter::sigUpdateProgress, this, &Launcher::UpdateProgress);
-    connect(relay, &Notify_Adapter::sigProgressUnknown, this, &Launcher::ShowBusy);
     connect(relay, &Notify_Adapter::sigUpdateDialogText, this, &Launcher::SetLabelText);
 }
 
@@ -193,7 +192,10 @@ ProcessingProgressDialog* Launcher::Dialog()
 
 void Launcher::ShowMsgBox()
 {
-    Dialog()->show();
+    // Busy until the first report: stopping the client and counting the
+    // package's entries take a while that nobody can tell in advance.
+    Dialog()->setRange(0, 0);
+    dialog->show();
 }
 
 void Launcher::SetLabelText(const QString& text)
@@ -212,12 +214,6 @@ void Launcher::UpdateProgress(int total, int steps)
     }
     // 64-bit so that huge entry counts cannot overflow the product.
     dialog->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
-}
-
-void Launcher::ShowBusy()
-{
-    // A range of nothing: the bar moves without telling how far along it is.
-    Dialog()->setRange(0, 0);
 }
 
 void Launcher::LaunchDone()

@@ -72,7 +72,6 @@ Q_SIGNALS:
 private Q_SLOTS:
     void LaunchDone();
     void UpdateProgress(int total, int steps);
-    void ShowBusy();
     void SetLabelText(const QString& text);
     void ShowMsgBox();
 

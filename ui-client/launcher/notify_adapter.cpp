@@ -11,11 +11,6 @@ void Notify_Adapter::UpdateProgress(int total, int current)
     emit sigUpdateProgress(total, current);
 }
 
-void Notify_Adapter::ProgressUnknown()
-{
-    emit sigProgressUnknown();
-}
-
 void Notify_Adapter::UpdateDialogText(QString text)
 {
     emit sigUpdateDialogText(text);

@@ -14,13 +14,10 @@ public:
     static Notify_Adapter* GetInstance();
 
     void UpdateProgress(int total, int current);
-    // Work has begun whose total is not known yet; progress follows.
-    void ProgressUnknown();
     void UpdateDialogText(QString text);
 
 Q_SIGNALS:
     void sigUpdateProgress(int total, int current);
-    void sigProgressUnknown();
     void sigUpdateDialogText(QString text);
 
 private:
