@@ -31,6 +31,17 @@ using namespace testutil;
 using Lines = std::vector<std::string>;
 using NameSet = std::set<std::string>;
 
+// fsyncs of the product's libraries (linked with --wrap) that find the copy
+// gone and its upgrade marker still there.
+int g_flushesWithoutCopy = 0;
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd)
+{
+    const std::string copy = std::string(getenv("HOME")) + "/.Halvenor/Halvenor.app";
+    g_flushesWithoutCopy += !testutil::Exists(copy) && testutil::Exists(copy + ".upgrading");
+    return __real_fsync(fd);
+}
+
 namespace {
 
 std::string S(const ustring& text)
@@ -623,4 +634,15 @@ TEST_F(UpgradeSafetyTest, ImmutableOrUnwritableFoldersFailCleanly)
                         "Permission denied"));
     EXPECT_EQ(old, Snapshot(UserApp()));
     ExpectSettled("unprivileged user");
+}
+
+TEST_F(UpgradeSafetyTest, FailedFirstInstallIsFlushedBeforeItsMarkerGoes)
+{
+    // After a power cut no partial copy may be left without its marker.
+    MakeGoodPackage("20");
+    FailingService service;
+    service.afterExtraction = [] { g_flushesWithoutCopy = 0; };
+    EXPECT_EQ(-1, service.PrepareUserEnv());
+    EXPECT_FALSE(Exists(Marker()));
+    EXPECT_LT(0, g_flushesWithoutCopy) << "the marker went before the removal was flushed";
 }

@@ -173,15 +173,19 @@ std::string PackageIdentity(const ustring& package, const ustring& build)
            "\nbuild=" + std::to_string(ReadBuildNumber(build)) + "\n";
 }
 
-// 0 or -1 (logged).
+// 0 or -1 (logged). A start that finds no marker trusts what it finds in
+// the folder: the renames and removals that made the copy whole, or took it
+// away, must be on the disk before the marker's removal can be. So the
+// folder is flushed first, and a marker whose folder cannot be flushed stays.
 int RemoveUpgradeMarker(const ustring& copy)
 {
     const ustring marker = GetUpgradeMarkerPath(copy);
-    int err = 0;
-    if (unlink(marker.c_str()) != 0 && errno != ENOENT) {
+    const ustring folder = FSParentPath(copy);
+    int err = FsFlush::FlushFolder(folder);
+    if (err == 0 && unlink(marker.c_str()) != 0 && errno != ENOENT) {
         err = errno;
-    } else {
-        err = FsFlush::FlushFolder(FSParentPath(copy));
+    } else if (err == 0) {
+        err = FsFlush::FlushFolder(folder);
     }
     if (err != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
