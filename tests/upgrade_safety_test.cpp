@@ -634,6 +634,14 @@ TEST_F(UpgradeSafetyTest, ImmutableOrUnwritableFoldersFailCleanly)
                         "Permission denied"));
     EXPECT_EQ(old, Snapshot(UserApp()));
     ExpectSettled("unprivileged user");
+
+    // With the client running: an upgrade that cannot begin leaves it alone.
+    InstallStandInAsUserUi();
+    Child ui({UserExe()});
+    ASSERT_EQ(ui.pid(), WaitForPidFile(PidFile(), 0, 10s));
+    ScopedImmutable lock(UserHalvenor());
+    EXPECT_EQ(-1, RunUpgradeFlow());
+    EXPECT_FALSE(ui.Wait(300ms)) << "the client UI was stopped";
 }
 
 TEST_F(UpgradeSafetyTest, FailedFirstInstallIsFlushedBeforeItsMarkerGoes)

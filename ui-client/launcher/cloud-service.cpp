@@ -851,6 +851,26 @@ bool Service::IsPackageRejected()
     return true;
 }
 
+bool Service::CanWriteUpgradeMarker()
+{
+    const ustring marker = GetUpgradeMarkerPath(user_app_path);
+    // The file that the marker is written to first, and nothing else.
+    const ustring probe = marker + kMarkerNewSuffix;
+    unlink(probe.c_str());
+    std::string why;
+    UniqueFd fd(OpenRegularFile(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644, why));
+    if (!fd.Valid()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): failed to write upgrade marker '%s': %s, "
+                       "leaving the client UI running\n",
+                       __LINE__, marker.c_str(), why.c_str());
+        return false;
+    }
+    fd.Close();
+    unlink(probe.c_str());
+    return true;
+}
+
 bool Service::IsPackageReadable()
 {
     Extractor extractor;

@@ -219,6 +219,11 @@ int MacService::HandlePackageUpgrade()
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                        "[DEBUG] mac/mac-service(%d): local appdata exist\n", __LINE__);
+        // A client stopped for an upgrade that cannot even begin is lost
+        // for nothing, at every start.
+        if (!CanWriteUpgradeMarker()) {
+            return -1;
+        }
         StopService();
     }
     return PrepareUserEnv();
