@@ -4,6 +4,7 @@
 // immutable and unwritable folders, a home on another file system).
 
 #include "cloud-service.h"
+#include "log.h"
 #include "mac/mac-service.h"
 #include "service_test_support.h"
 
@@ -642,6 +643,25 @@ TEST_F(UpgradeSafetyTest, ImmutableOrUnwritableFoldersFailCleanly)
     ScopedImmutable lock(UserHalvenor());
     EXPECT_EQ(-1, RunUpgradeFlow());
     EXPECT_FALSE(ui.Wait(300ms)) << "the client UI was stopped";
+}
+
+TEST_F(UpgradeSafetyTest, OversizedStateFilesAreRefusedUnread)
+{
+    // Each file that a start reads, grown past 1 MiB by a hole.
+    const std::string levels = dir + "/big.debug";
+    for (const std::string& path : {UserApp() + "/Contents/Resources/INFO", PidFile(), Marker(),
+                                    S(GetRejectedPackagePath(UserApp().c_str())), levels}) {
+        InstallOldShipNew();
+        WriteFile(path, "k=1\n");
+        ASSERT_EQ(0, truncate(path.c_str(), 2 << 20));
+        MacService service;
+        service.PreUpgrade();
+        service.IsNeedUpgrade();
+        service.StopService();
+        Logger::Initialize(Logger::TYPE_FILE, logFile, levels, 50);
+        EXPECT_TRUE(HasLine(AllLines(), "[ERROR] ", path + "': it is larger than 1048576 bytes"))
+            << path;
+    }
 }
 
 TEST_F(UpgradeSafetyTest, FailedFirstInstallIsFlushedBeforeItsMarkerGoes)

@@ -94,6 +94,14 @@ const char* StateText(MarkerState state)
     return state == MarkerState::Moving ? "moving" : "extracting";
 }
 
+// A state file refused for its size counts as unreadable; this says why.
+void LogTooLarge(const ustring& path, const std::string& why)
+{
+    Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                   "[ERROR] cloud-service(%d): not reading '%s': %s\n", __LINE__,
+                   LogSafe(path).c_str(), why.c_str());
+}
+
 // Flushed, and replaced whole by a rename: a reader finds the previous text
 // or this one, never a part. The temporary file is created afresh, so that
 // nothing planted under its name is written through. 0, or an errno value
@@ -201,6 +209,9 @@ MarkerState ReadUpgradeMarker(const ustring& copy, int& backup)
 {
     Config marker;
     if (marker.read(GetUpgradeMarkerPath(copy)) < 0) {
+        if (marker.too_large) {
+            LogTooLarge(GetUpgradeMarkerPath(copy), marker.error);
+        }
         return MarkerState::Foreign;
     }
     backup = -1;
@@ -245,14 +256,25 @@ QString ToQString(const ustring& text)
 }
 
 // Reads the group "Version" of a record; a key that is not there leaves its
-// member as it was. Why the file cannot be opened or is no regular file (a
-// FIFO would block QSettings), when nothing is changed; empty otherwise.
+// member as it was. Why the file cannot be opened, is no regular file (a
+// FIFO would block QSettings) or is too large (logged), when nothing is
+// changed; empty otherwise.
 std::string ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustring& build,
                               ustring& iconOverlay)
 {
     std::string why;
     const UniqueFd fd(OpenRegularFile(path.c_str(), O_RDONLY, 0, why));
     if (!fd.Valid()) {
+        return why;
+    }
+    // QSettings reads a file whole, and parses nothing handed to it in
+    // memory: the size is settled on the open file before it gets the name.
+    std::string content;
+    const int err = ReadSmallFile(fd.Get(), content, why);
+    if (err != 0) {
+        if (err == EFBIG) {
+            LogTooLarge(path, why);
+        }
         return why;
     }
     // By the file's own name where Qt can spell its bytes: QSettings caches
@@ -834,6 +856,9 @@ bool Service::IsPackageRejected()
     const ustring record = GetRejectedPackagePath(user_app_path);
     Config rejected;
     if (rejected.read(record) < 0) {
+        if (rejected.too_large) {
+            LogTooLarge(record, rejected.error);
+        }
         return false;
     }
     std::string text;

@@ -313,7 +313,14 @@ pid_t MacService::PidFileClientUi(const ustring& uiExecutable)
 
     Config config;
     config.keep_quotes = false;
-    if (config.read(pidFile) < 0) {
+    const bool read = config.read(pidFile) == 0;
+    if (!read && config.too_large) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] mac/mac-service(%d): not reading pid file '%s': %s\n", __LINE__,
+                       LogSafe(pidFile).c_str(), config.error.c_str());
+        return 0;
+    }
+    if (!read) {
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n",
                        __LINE__, pidFile.c_str());
