@@ -17,9 +17,12 @@ public:
     // no regular file (a FIFO or device would block the reader), or that a
     // line is malformed.
     std::string error;
+    // Whether the last read refused the file for holding more than 1 MiB.
+    bool too_large = false;
 
     // 0 when the whole file was read; -1 for an empty path or an unopenable
-    // file, and for a read error or a malformed line (entries is then emptied).
+    // file, and for a read error, a file over 1 MiB or a malformed line
+    // (entries is then emptied).
     int read(const ustring& path);
 
     // One line, up to its first NUL (len is not consulted). 0 assignment,

@@ -2,10 +2,10 @@
 
 #include "safe_open.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <locale>
-#include <memory>
 #include <sstream>
 
 #include <fcntl.h>
@@ -46,18 +46,36 @@ unsigned char* skip_space(unsigned char* p)
 int Config::read(const ustring& path)
 {
     error.clear();
+    too_large = false;
     if (path.empty()) {
         error = "no path";
         return -1;
     }
-    const std::unique_ptr<FILE, int (*)(FILE*)> fp(
-        OpenRegularStream(path.c_str_utf8(), O_RDONLY, 0, "r", error), std::fclose);
-    if (fp == nullptr) {
+    const UniqueFd fd(OpenRegularFile(path.c_str_utf8(), O_RDONLY, 0, error));
+    if (!fd.Valid()) {
+        return -1;
+    }
+    // A read error is no end of file: the assignments after it are unknown.
+    std::string text;
+    const int err = ReadSmallFile(fd.Get(), text, error);
+    if (err != 0) {
+        entries.clear();
+        too_large = err == EFBIG;
         return -1;
     }
 
     char line[8192];
-    while (std::fgets(line, sizeof(line), fp.get()) != nullptr) {
+    size_t at = 0;
+    while (at < text.size()) {
+        // A line as fgets hands it over: up to its LF, at most 8191 bytes.
+        size_t n = std::min(text.size() - at, sizeof(line) - 1);
+        const void* lf = std::memchr(text.data() + at, '\n', n);
+        if (lf != nullptr) {
+            n = static_cast<size_t>(static_cast<const char*>(lf) - (text.data() + at)) + 1;
+        }
+        std::memcpy(line, text.data() + at, n);
+        line[n] = '\0';
+        at += n;
         ustring key;
         ustring value;
         switch (parse(line, static_cast<int>(std::strlen(line)), key, value)) {
@@ -72,12 +90,6 @@ int Config::read(const ustring& path)
             error = "malformed line";
             return -1;
         }
-    }
-    // A read error is no end of file: the assignments after it are unknown.
-    if (std::ferror(fp.get()) != 0) {
-        entries.clear();
-        error = "read error";
-        return -1;
     }
     return 0;
 }

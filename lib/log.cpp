@@ -155,9 +155,13 @@ int Logger::Initialize(Logger::Type type, const ustring& logFile, const ustring&
     log_rotated_count_private = 0;
 
     log_level[ustring("default_component")] = kDefaultThreshold;
+    // Said once the destination is open; a missing or malformed file is normal.
+    std::string levelsRefused;
     if (!levelFile.empty()) {
         Config levels;
-        levels.read(levelFile);
+        if (levels.read(levelFile) < 0 && levels.too_large) {
+            levelsRefused = levels.error;
+        }
         for (const auto& entry : levels.entries) {
             log_level[entry.first] = levels.get_int(entry.first);
         }
@@ -205,6 +209,10 @@ int Logger::Initialize(Logger::Type type, const ustring& logFile, const ustring&
         log_path = "";
     }
     log_initialized = true;
+    if (!levelsRefused.empty()) {
+        LogMsg(LEVEL_ERROR, "log_debug", "[ERROR] log(%d): not reading the level file '%s': %s\n",
+               __LINE__, LogSafe(levelFile).c_str(), levelsRefused.c_str());
+    }
     return 0;
 }
 

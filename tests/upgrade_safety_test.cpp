@@ -4,6 +4,7 @@
 // immutable and unwritable folders, a home on another file system).
 
 #include "cloud-service.h"
+#include "log.h"
 #include "mac/mac-service.h"
 #include "service_test_support.h"
 
@@ -30,6 +31,17 @@ using namespace std::chrono_literals;
 using namespace testutil;
 using Lines = std::vector<std::string>;
 using NameSet = std::set<std::string>;
+
+// fsyncs of the product's libraries (linked with --wrap) that find the copy
+// gone and its upgrade marker still there.
+int g_flushesWithoutCopy = 0;
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd)
+{
+    const std::string copy = std::string(getenv("HOME")) + "/.Halvenor/Halvenor.app";
+    g_flushesWithoutCopy += !testutil::Exists(copy) && testutil::Exists(copy + ".upgrading");
+    return __real_fsync(fd);
+}
 
 namespace {
 
@@ -623,4 +635,42 @@ TEST_F(UpgradeSafetyTest, ImmutableOrUnwritableFoldersFailCleanly)
                         "Permission denied"));
     EXPECT_EQ(old, Snapshot(UserApp()));
     ExpectSettled("unprivileged user");
+
+    // With the client running: an upgrade that cannot begin leaves it alone.
+    InstallStandInAsUserUi();
+    Child ui({UserExe()});
+    ASSERT_EQ(ui.pid(), WaitForPidFile(PidFile(), 0, 10s));
+    ScopedImmutable lock(UserHalvenor());
+    EXPECT_EQ(-1, RunUpgradeFlow());
+    EXPECT_FALSE(ui.Wait(300ms)) << "the client UI was stopped";
+}
+
+TEST_F(UpgradeSafetyTest, OversizedStateFilesAreRefusedUnread)
+{
+    // Each file that a start reads, grown past 1 MiB by a hole.
+    const std::string levels = dir + "/big.debug";
+    for (const std::string& path : {UserApp() + "/Contents/Resources/INFO", PidFile(), Marker(),
+                                    S(GetRejectedPackagePath(UserApp().c_str())), levels}) {
+        InstallOldShipNew();
+        WriteFile(path, "k=1\n");
+        ASSERT_EQ(0, truncate(path.c_str(), 2 << 20));
+        MacService service;
+        service.PreUpgrade();
+        service.IsNeedUpgrade();
+        service.StopService();
+        Logger::Initialize(Logger::TYPE_FILE, logFile, levels, 50);
+        EXPECT_TRUE(HasLine(AllLines(), "[ERROR] ", path + "': it is larger than 1048576 bytes"))
+            << path;
+    }
+}
+
+TEST_F(UpgradeSafetyTest, FailedFirstInstallIsFlushedBeforeItsMarkerGoes)
+{
+    // After a power cut no partial copy may be left without its marker.
+    MakeGoodPackage("20");
+    FailingService service;
+    service.afterExtraction = [] { g_flushesWithoutCopy = 0; };
+    EXPECT_EQ(-1, service.PrepareUserEnv());
+    EXPECT_FALSE(Exists(Marker()));
+    EXPECT_LT(0, g_flushesWithoutCopy) << "the marker went before the removal was flushed";
 }

@@ -1,5 +1,6 @@
 #include "safe_open.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -67,6 +68,38 @@ FILE* OpenRegularStream(const char* path, int flags, mode_t mode, const char* st
         why = strerror(errno);
     }
     return stream;
+}
+
+int ReadSmallFile(int fd, std::string& text, std::string& why, size_t limit)
+{
+    text.clear();
+    struct stat st;
+    int err = fstat(fd, &st) != 0 ? errno : 0;
+    if (err == 0 && st.st_size > 0 && static_cast<unsigned long long>(st.st_size) > limit) {
+        err = EFBIG;
+    }
+    char buffer[16384];
+    while (err == 0) {
+        // One byte beyond the limit tells a file that holds more than it said.
+        const ssize_t n = read(fd, buffer, std::min(sizeof(buffer), limit + 1 - text.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            err = n < 0 ? errno : 0;
+            break;
+        }
+        text.append(buffer, static_cast<size_t>(n));
+        if (text.size() > limit) {
+            err = EFBIG;
+        }
+    }
+    if (err != 0) {
+        text.clear();
+        why =
+            err == EFBIG ? "it is larger than " + std::to_string(limit) + " bytes" : strerror(err);
+    }
+    return err;
 }
 
 int WriteAll(int fd, const void* data, size_t size)

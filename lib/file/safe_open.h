@@ -22,6 +22,17 @@ int OpenRegularFile(const char* path, int flags, mode_t mode, std::string& why);
 FILE* OpenRegularStream(const char* path, int flags, mode_t mode, const char* streamMode,
                         std::string& why);
 
+// The most that ReadSmallFile takes. State and settings files hold a few
+// lines; one planted to be huge must cost neither the memory nor the time of
+// reading it.
+constexpr size_t kSmallFileLimit = 1 << 20;
+
+// Reads fd from where it stands to its end, refusing (EFBIG) more than limit
+// bytes: by the file's size before any read, and by what the reads find,
+// since a size can lie (a special file, a file that grows). 0 with text, or
+// an errno value with why (text is then empty).
+int ReadSmallFile(int fd, std::string& text, std::string& why, size_t limit = kSmallFileLimit);
+
 // Owns a descriptor; closes it when it goes.
 class UniqueFd
 {

@@ -95,6 +95,14 @@ const char* StateText(MarkerState state)
     return state == MarkerState::Moving ? "moving" : "extracting";
 }
 
+// A state file refused for its size counts as unreadable; this says why.
+void LogTooLarge(const ustring& path, const std::string& why)
+{
+    Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                   "[ERROR] cloud-service(%d): not reading '%s': %s\n", __LINE__,
+                   LogSafe(path).c_str(), why.c_str());
+}
+
 // Flushed, and replaced whole by a rename: a reader finds the previous text
 // or this one, never a part. The temporary file is created afresh, so that
 // nothing planted under its name is written through. 0, or an errno value
@@ -176,15 +184,19 @@ std::string PackageIdentity(const ustring& package, const ustring& build)
            "\nbuild=" + std::to_string(ReadBuildNumber(build)) + "\n";
 }
 
-// 0 or -1 (logged).
+// 0 or -1 (logged). A start that finds no marker trusts what it finds in
+// the folder: the renames and removals that made the copy whole, or took it
+// away, must be on the disk before the marker's removal can be. So the
+// folder is flushed first, and a marker whose folder cannot be flushed stays.
 int RemoveUpgradeMarker(const ustring& copy)
 {
     const ustring marker = GetUpgradeMarkerPath(copy);
-    int err = 0;
-    if (unlink(marker.c_str()) != 0 && errno != ENOENT) {
+    const ustring folder = FSParentPath(copy);
+    int err = FsFlush::FlushFolder(folder);
+    if (err == 0 && unlink(marker.c_str()) != 0 && errno != ENOENT) {
         err = errno;
-    } else {
-        err = FsFlush::FlushFolder(FSParentPath(copy));
+    } else if (err == 0) {
+        err = FsFlush::FlushFolder(folder);
     }
     if (err != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
@@ -200,6 +212,9 @@ MarkerState ReadUpgradeMarker(const ustring& copy, int& backup)
 {
     Config marker;
     if (marker.read(GetUpgradeMarkerPath(copy)) < 0) {
+        if (marker.too_large) {
+            LogTooLarge(GetUpgradeMarkerPath(copy), marker.error);
+        }
         return MarkerState::Foreign;
     }
     backup = -1;
@@ -244,14 +259,25 @@ QString ToQString(const ustring& text)
 }
 
 // Reads the group "Version" of a record; a key that is not there leaves its
-// member as it was. Why the file cannot be opened or is no regular file (a
-// FIFO would block QSettings), when nothing is changed; empty otherwise.
+// member as it was. Why the file cannot be opened, is no regular file (a
+// FIFO would block QSettings) or is too large (logged), when nothing is
+// changed; empty otherwise.
 std::string ReadVersionRecord(const ustring& path, ustring& major, ustring& minor, ustring& build,
                               ustring& iconOverlay)
 {
     std::string why;
     const UniqueFd fd(OpenRegularFile(path.c_str(), O_RDONLY, 0, why));
     if (!fd.Valid()) {
+        return why;
+    }
+    // QSettings reads a file whole, and parses nothing handed to it in
+    // memory: the size is settled on the open file before it gets the name.
+    std::string content;
+    const int err = ReadSmallFile(fd.Get(), content, why);
+    if (err != 0) {
+        if (err == EFBIG) {
+            LogTooLarge(path, why);
+        }
         return why;
     }
     // By the file's own name where Qt can spell its bytes: QSettings caches
@@ -833,6 +859,9 @@ bool Service::IsPackageRejected()
     const ustring record = GetRejectedPackagePath(user_app_path);
     Config rejected;
     if (rejected.read(record) < 0) {
+        if (rejected.too_large) {
+            LogTooLarge(record, rejected.error);
+        }
         return false;
     }
     std::string text;
@@ -847,6 +876,26 @@ bool Service::IsPackageRejected()
                    "[ERROR] cloud-service(%d): package '%s' installed an unusable copy before, "
                    "not installing it again until the bundle changes\n",
                    __LINE__, package.c_str());
+    return true;
+}
+
+bool Service::CanWriteUpgradeMarker()
+{
+    const ustring marker = GetUpgradeMarkerPath(user_app_path);
+    // The file that the marker is written to first, and nothing else.
+    const ustring probe = marker + kMarkerNewSuffix;
+    unlink(probe.c_str());
+    std::string why;
+    UniqueFd fd(OpenRegularFile(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644, why));
+    if (!fd.Valid()) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] cloud-service(%d): failed to write upgrade marker '%s': %s, "
+                       "leaving the client UI running\n",
+                       __LINE__, marker.c_str(), why.c_str());
+        return false;
+    }
+    fd.Close();
+    unlink(probe.c_str());
     return true;
 }
 

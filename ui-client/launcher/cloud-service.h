@@ -84,6 +84,9 @@ public:
     // archive within package_check_limits; logs why not. Checked before
     // anything is stopped or moved.
     bool IsPackageReadable();
+    // Whether the upgrade marker can be written beside the per-user copy;
+    // logs why not. Checked before the client is stopped for an upgrade.
+    bool CanWriteUpgradeMarker();
     // Whether the bundle's package, as it is now, once installed a copy that
     // was unusable (logged).
     bool IsPackageRejected();

@@ -219,6 +219,11 @@ int MacService::HandlePackageUpgrade()
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                        "[DEBUG] mac/mac-service(%d): local appdata exist\n", __LINE__);
+        // A client stopped for an upgrade that cannot even begin is lost
+        // for nothing, at every start.
+        if (!CanWriteUpgradeMarker()) {
+            return -1;
+        }
         StopService();
     }
     return PrepareUserEnv();
@@ -308,7 +313,14 @@ pid_t MacService::PidFileClientUi(const ustring& uiExecutable)
 
     Config config;
     config.keep_quotes = false;
-    if (config.read(pidFile) < 0) {
+    const bool read = config.read(pidFile) == 0;
+    if (!read && config.too_large) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                       "[ERROR] mac/mac-service(%d): not reading pid file '%s': %s\n", __LINE__,
+                       LogSafe(pidFile).c_str(), config.error.c_str());
+        return 0;
+    }
+    if (!read) {
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n",
                        __LINE__, pidFile.c_str());
