@@ -69,7 +69,8 @@ int StatSize(const char* path)
     struct stat st;
     if (::stat(path, &st) != 0) {
         const int err = errno;
-        Logger::PrintToFilePointer("stat(%s): %s (%d)\n", path, std::strerror(err), err);
+        Logger::PrintToFilePointer("stat(%s): %s (%d)\n", LogSafe(path).c_str(), std::strerror(err),
+                                   err);
         return 0;
     }
     // A huge file saturates, so that it still rotates rather than going negative.

@@ -14,6 +14,7 @@
 #include <cctype>
 #include <chrono>
 #include <climits>
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -117,17 +118,22 @@ protected:
     std::string PidFile() const { return home + "/.Halvenor/ui.pid"; }
     std::string UserExe() const { return userApp + "/Contents/MacOS/halvenor-drive-ui"; }
 
-    // The bundle ships build `build`; its package holds a complete client.
-    void ShipBuild(const std::string& build)
+    // The bundle ships build `build`; its package holds a complete client,
+    // and the file `name` too when one is given.
+    void ShipBuild(const std::string& build, ArchiveWriter::Format format = ArchiveWriter::TarGz,
+                   const std::string& name = "", const std::string& data = "")
     {
         ASSERT_TRUE(WriteFile(bundle + "/Contents/Resources/INFO", VersionRecord(build)));
-        ArchiveWriter package(ArchiveWriter::TarGz);
+        ArchiveWriter package(format);
         package.Dir("Contents")
             .Dir("Contents/MacOS")
             .File("Contents/MacOS/halvenor-drive-ui", standIn, 0755)
             .Dir("Contents/Resources")
             .File("Contents/Resources/INFO", VersionRecord(build))
             .File("Contents/Resources/build.txt", "shipped " + build + "\n");
+        if (!name.empty()) {
+            package.File(name, data);
+        }
         const std::string path = bundle + "/Contents/Resources/package/halvenor.vpk";
         ASSERT_TRUE(MakeDirs(bundle + "/Contents/Resources/package"));
         ASSERT_TRUE(package.WriteTo(path)) << package.error();
@@ -886,6 +892,55 @@ TEST_F(LauncherRun, HomeFolderIsTakenAsItsBytes)
     ASSERT_EQ(0, stat((home + "/.Halvenor").c_str(), &st));
     EXPECT_EQ(st.st_mode & 07777, 0700u);
     EXPECT_NE(WaitForLaunchedClient(), 0);
+}
+
+// Settings a session may bring: names extract as their UTF-8 bytes in any locale,
+// a write past the file-size limit keeps the old copy, no entry name forges a log line.
+TEST_F(LauncherRun, AdverseEnvironmentsKeepTheFlowWhole)
+{
+    const std::string locales = tmp.path() + "/locales";
+    if (!MakeDirs(locales) ||
+        system(("localedef -i fr_FR -f ISO-8859-1 " + locales + "/latin1").c_str())) {
+        printf("no Latin-1 locale could be made: that case runs in the C locale\n");
+    }
+    const std::string name = "fr.lproj/D\xc3\xa9j\xc3\xa0 vu.txt";
+    const std::string forged = "[INFO] cloud-service(594): user installation is ready";
+    const auto kTarGz = ArchiveWriter::TarGz;
+    const rlim_t kNone = RLIM_INFINITY;
+    const struct
+    {
+        std::vector<std::string> env;
+        ArchiveWriter::Format format;
+        std::string entry;
+        rlim_t maxFileSize;
+        const char* error; // the old copy stays; without one the entry is installed
+    } cases[] = {
+        {{"LANG="}, kTarGz, name, kNone, nullptr},
+        {{"LC_ALL=POSIX"}, ArchiveWriter::Zip, name, kNone, nullptr},
+        {{"LANG=latin1", "LOCPATH=" + locales}, kTarGz, name, kNone, nullptr},
+        {{}, kTarGz, "big", 256 * 1024, "(File too large)"},
+        {{}, kTarGz, "/x\nJan 01 00:00:00 " + forged + "\n", kNone, "Refused entry '/x?Jan 01"},
+    };
+    pid_t client = 0;
+    setlocale(LC_CTYPE, "C.UTF-8"); // the packages' names as a UTF-8 system writes them
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry + (c.env.empty() ? "" : " with " + c.env[0]));
+        RemoveTree(home + "/.Halvenor");
+        InstallUserCopy("100");
+        ShipBuild("200", c.format, c.entry, Noise(512 * 1024, 5));
+        ChildOptions options = LauncherOptions("adverse", c.env);
+        options.maxFileSize = c.maxFileSize;
+        const Result r = RunToEnd(options);
+        EXPECT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+        EXPECT_EQ(ReadFile(userApp + "/" + c.entry).size(), c.error ? 0u : 512u * 1024);
+        EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"),
+                  VersionRecord(c.error ? "100" : "200"));
+        const std::string log = ReadFile(LogFile());
+        EXPECT_TRUE(!c.error || log.find(c.error) != std::string::npos) << log;
+        EXPECT_EQ(CountLog(forged), 0) << log;
+        EXPECT_NE(client = WaitForLaunchedClient(client), 0);
+    }
+    setlocale(LC_CTYPE, "C");
 }
 
 } // namespace

@@ -83,8 +83,8 @@ int CopyOpenFailure(int line, const ustring& path)
 {
     const int err = errno;
     Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                   "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", line, path.c_str(),
-                   strerror(err), err);
+                   "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", line,
+                   LogSafe(path).c_str(), strerror(err), err);
     return -1;
 }
 
@@ -141,7 +141,8 @@ int GetFileInfo(const ustring& path, _FILE_INFO_tag& info)
     info.type = type;
 
     Logger::LogMsg(Logger::LEVEL_DEBUG, Component(),
-                   "[DEBUG] file-op(%d): Input file path = [%s].\n", __LINE__, path.c_str());
+                   "[DEBUG] file-op(%d): Input file path = [%s].\n", __LINE__,
+                   LogSafe(path).c_str());
     char canonical[kPathBufferSize] = {0};
     const int status = CanonicalPath(path.c_str(), false, canonical, sizeof(canonical));
     if (status != 0) {
@@ -151,7 +152,7 @@ int GetFileInfo(const ustring& path, _FILE_INFO_tag& info)
     }
     Logger::LogMsg(Logger::LEVEL_DEBUG, Component(),
                    "[DEBUG] file-op(%d): FSRefMakePath outTargetPath path = [%s].\n", __LINE__,
-                   canonical);
+                   LogSafe(canonical).c_str());
     info.path = canonical;
     info.name = FSBaseName(info.path);
     return 0;
@@ -238,14 +239,14 @@ int FSMKDirP(const ustring& path, char** endPos, bool replaceNonFolders, unsigne
             Logger::LogMsg(Logger::LEVEL_INFO, Component(),
                            "[INFO] file-op(%d): FSMKDirP: path: %s is existing file or symbolic "
                            "link pointed to file\n",
-                           __LINE__, copy);
+                           __LINE__, LogSafe(copy).c_str());
             errno = EEXIST;
             failed = true;
         } else {
             Logger::LogMsg(Logger::LEVEL_INFO, Component(),
                            "[INFO] file-op(%d): FSMKDirP: path: %s is symbolic link pointed to "
                            "folder\n",
-                           __LINE__, copy);
+                           __LINE__, LogSafe(copy).c_str());
         }
         *cut = saved;
         if (failed) {
@@ -279,7 +280,7 @@ int FSMKDir(const ustring& path, bool recursive)
     if (GetFileInfo(path, info) != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): FSMKDir: Failed to to file info '%s'\n", __LINE__,
-                       path.c_str());
+                       LogSafe(path).c_str());
         return -1;
     }
     if (info.exists) {
@@ -289,14 +290,14 @@ int FSMKDir(const ustring& path, bool recursive)
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): FSMKDir: Create a folder but local file system is "
                        "not directory '%s' (%d)\n",
-                       __LINE__, path.c_str(), info.type);
+                       __LINE__, LogSafe(path).c_str(), info.type);
         return -1;
     }
     const int rc = recursive ? FSMKDirP(path, nullptr, false, 0xFFFF) : mkdir(path.c_str(), 0777);
     if (rc != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): path = %s errno : %s\n", __LINE__, path.c_str(),
-                       strerror(errno));
+                       "[ERROR] file-op(%d): path = %s errno : %s\n", __LINE__,
+                       LogSafe(path).c_str(), strerror(errno));
         return -2;
     }
     return 0;
@@ -308,13 +309,13 @@ int FSMKDirFromRoot(const ustring& target, const ustring& root)
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): Giving a root '%s' whose length is larger then "
                        "target's '%s'.\n",
-                       __LINE__, root.c_str(), target.c_str());
+                       __LINE__, LogSafe(root).c_str(), LogSafe(target).c_str());
         return -1;
     }
     if (!FSIsParentFolder(root, target)) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): root '%s' is not a parent folder of target '%s'\n",
-                       __LINE__, root.c_str(), target.c_str());
+                       __LINE__, LogSafe(root).c_str(), LogSafe(target).c_str());
         return -1;
     }
     const ustring rest = target.substr(root.length());
@@ -325,7 +326,7 @@ int FSMKDirFromRoot(const ustring& target, const ustring& root)
         current = pos == ustring::npos ? rest : rest.substr(0, pos);
         Logger::LogMsg(Logger::LEVEL_DEBUG, Component(),
                        "[DEBUG] file-op(%d): FSMKDirFromRoot: create %s\n", __LINE__,
-                       current.c_str());
+                       LogSafe(current).c_str());
         if (FSMKDir(root + current, false) < 0) {
             return -1;
         }
@@ -389,7 +390,7 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
     } else if (inStat.st_dev == outStat.st_dev && inStat.st_ino == outStat.st_ino) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", __LINE__,
-                       src.c_str(), dst.c_str());
+                       LogSafe(src).c_str(), LogSafe(dst).c_str());
         result = -1;
     } else if (S_ISREG(outStat.st_mode) && ftruncate(out.Get(), 0) != 0) {
         result = CopyOpenFailure(__LINE__, dst);
@@ -537,7 +538,7 @@ int FSOpenDir(const ustring& path, int flags, DIR_HANDLE& handle)
     if (dir == nullptr) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): FSOpenDir: Failed to open directory '%s'. %s\n",
-                       __LINE__, path.c_str(), strerror(errno));
+                       __LINE__, LogSafe(path).c_str(), strerror(errno));
         return -1;
     }
     handle.dir.reset(dir);
@@ -559,7 +560,7 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
         if (errno != 0) {
             Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                            "[ERROR] file-op(%d): FSOpenDir: Failed to read directory '%s'. %s\n",
-                           __LINE__, handle.path.c_str(), strerror(errno));
+                           __LINE__, LogSafe(handle.path).c_str(), strerror(errno));
             return -1;
         }
         return 0;
@@ -573,7 +574,7 @@ int FSReadDir(DIR_HANDLE& handle, DIR_ENTRY& entry)
         if (FSStat(full, info, true) != 0 || (!info.exists && FSStat(full, info, false) != 0)) {
             Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                            "[ERROR] file-op(%d): FSOpenDir: Failed to get info for '%s'\n",
-                           __LINE__, full.c_str());
+                           __LINE__, LogSafe(full).c_str());
             return -1;
         }
         entry.mtime = info.mtime;
@@ -610,7 +611,7 @@ int FSMktemp(const ustring& dir, ustring& out)
             memcpy(templ + n - 6, "XXXXXX", 6);
         }
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(), "[ERROR] file-op(%d): mkstemp(%s): %s\n",
-                       __LINE__, templ, strerror(err));
+                       __LINE__, LogSafe(templ).c_str(), strerror(err));
         return -1;
     }
     out = templ;
@@ -656,7 +657,7 @@ bool isMountPoint(const ustring& path)
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): isMountPoint: Failed to get file system info '%s'. "
                        "%s\n",
-                       __LINE__, path.c_str(), strerror(errno));
+                       __LINE__, LogSafe(path).c_str(), strerror(errno));
         return false;
     }
     return type == "nfs" || type == "smbfs" || type == "afpfs";
@@ -669,13 +670,13 @@ bool IsMSDOS(const ustring& path)
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): IsSupportLargeFile: Failed to get file system info "
                        "'%s'. %s\n",
-                       __LINE__, path.c_str(), strerror(errno));
+                       __LINE__, LogSafe(path).c_str(), strerror(errno));
         return false;
     }
     if (type == "msdos") {
         Logger::LogMsg(Logger::LEVEL_WARNING, Component(),
                        "[WARNING] file-op(%d): Detect a MSDOS platform for path '%s'.\n", __LINE__,
-                       path.c_str());
+                       LogSafe(path).c_str());
         return true;
     }
     return false;
@@ -684,14 +685,14 @@ bool IsMSDOS(const ustring& path)
 int FSGetRealPath(ustring& path)
 {
     Logger::LogMsg(Logger::LEVEL_DEBUG, Component(), "[DEBUG] file-op(%d):  org path [%s]\n",
-                   __LINE__, path.c_str());
+                   __LINE__, LogSafe(path).c_str());
     char real[kPathBufferSize] = {0};
     if (CanonicalPath(path.c_str(), true, real, sizeof(real)) != 0) {
         return -1;
     }
     path = real;
     Logger::LogMsg(Logger::LEVEL_DEBUG, Component(), "[DEBUG] file-op(%d):  get full path [%s]\n",
-                   __LINE__, path.c_str());
+                   __LINE__, LogSafe(path).c_str());
     return 0;
 }
 
@@ -702,7 +703,8 @@ int FSCreateSymbolicLink(const ustring& target, const ustring& link)
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): FSCreateSymbolicLink: Failed to create symbolic link "
                        "'%s' -> '%s' (code: %d, msg: %s)\n",
-                       __LINE__, target.c_str(), link.c_str(), err, strerror(err));
+                       __LINE__, LogSafe(target).c_str(), LogSafe(link).c_str(), err,
+                       strerror(err));
         return -1;
     }
     return 0;
@@ -717,14 +719,14 @@ int FSReadSymbolicLink(const ustring& link, ustring& target)
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): FSReadSymbolicLink: Failed to read symbolic link "
                        "'%s' (code: %d, msg: %s)\n",
-                       __LINE__, link.c_str(), err, strerror(err));
+                       __LINE__, LogSafe(link).c_str(), err, strerror(err));
         return -1;
     }
     // readlink fills the whole buffer when the content does not fit.
     if (static_cast<size_t>(n) >= sizeof(buf)) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): FSReadSymbolicLink: path of '%s' is more than %d\n",
-                       __LINE__, link.c_str(), static_cast<int>(kLinkBufferSize));
+                       __LINE__, LogSafe(link).c_str(), static_cast<int>(kLinkBufferSize));
         return -1;
     }
     target.assign(buf, static_cast<size_t>(n));
@@ -737,7 +739,7 @@ int FSChown(const ustring& path, unsigned int uid, unsigned int gid)
         const int err = errno;
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): FSChown: Failed to chown '%s' (code: %d, msg: %s)\n",
-                       __LINE__, path.c_str(), err, strerror(err));
+                       __LINE__, LogSafe(path).c_str(), err, strerror(err));
         return -1;
     }
     return 0;

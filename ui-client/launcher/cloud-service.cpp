@@ -150,14 +150,14 @@ int WriteUpgradeMarker(const ustring& copy, MarkerState state, int backup)
     if ((stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) && FSMKDir(folder, true) < 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to create folder: '%s'\n", __LINE__,
-                       folder.c_str());
+                       LogSafe(folder).c_str());
         return -1;
     }
     std::string why;
     if (WriteStateFile(marker, text, why) != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to write upgrade marker '%s': %s\n",
-                       __LINE__, marker.c_str(), why.c_str());
+                       __LINE__, LogSafe(marker).c_str(), LogSafe(why).c_str());
         return -1;
     }
     return 0;
@@ -201,7 +201,7 @@ int RemoveUpgradeMarker(const ustring& copy)
     if (err != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to remove upgrade marker '%s': %s\n",
-                       __LINE__, marker.c_str(), strerror(err));
+                       __LINE__, LogSafe(marker).c_str(), strerror(err));
         return -1;
     }
     return 0;
@@ -479,12 +479,12 @@ void Service::LoadTargetVersion()
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): cannot read the bundle's version record "
                        "'%s': %s\n",
-                       __LINE__, path.c_str(), why.c_str());
+                       __LINE__, LogSafe(path).c_str(), LogSafe(why).c_str());
     } else if (!StartsWithNumber(target_build_version)) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): the bundle's version record '%s' holds no "
                        "build number (build_version = '%s')\n",
-                       __LINE__, path.c_str(), LogSafe(target_build_version).c_str());
+                       __LINE__, LogSafe(path).c_str(), LogSafe(target_build_version).c_str());
     }
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n", __LINE__,
@@ -506,7 +506,7 @@ void Service::LoadSourceVersion()
     if (!why.empty()) {
         Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                        "[WARNING] cloud-service(%d): cannot read version record '%s': %s\n",
-                       __LINE__, path.c_str(), why.c_str());
+                       __LINE__, LogSafe(path).c_str(), LogSafe(why).c_str());
     }
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n", __LINE__,
@@ -522,12 +522,12 @@ int Service::ExtractPackage()
     if (FSMKDir(dest, true) < 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to create folder: '%s'\n", __LINE__,
-                       dest.c_str());
+                       LogSafe(dest).c_str());
         return -1;
     }
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): extract package: '%s' -> '%s'\n", __LINE__,
-                   package.c_str(), dest.c_str());
+                   LogSafe(package).c_str(), LogSafe(dest).c_str());
     Extractor extractor;
     extractor.dest_path = dest;
     extractor.src_path = package;
@@ -559,13 +559,13 @@ int MoveAside(const ustring& copy, int& backup)
             }
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
-                           __LINE__, copy.c_str(), tried.c_str());
+                           __LINE__, LogSafe(copy).c_str(), LogSafe(tried).c_str());
         }
         if (n == kBackupNames) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at "
                            "max retries, exiting\n",
-                           __LINE__, copy.c_str(), tried.c_str());
+                           __LINE__, LogSafe(copy).c_str(), LogSafe(tried).c_str());
             RemoveUpgradeMarker(copy);
             return -1;
         }
@@ -655,22 +655,22 @@ void LogUndo(Undo plan, Presence copyThere, const ustring& copy, const ustring& 
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, restoring the "
                        "old installation from '%s'\n",
-                       __LINE__, copy.c_str(), backup.c_str());
+                       __LINE__, LogSafe(copy).c_str(), LogSafe(backup).c_str());
     } else if (plan == Undo::RemoveCopy) {
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, removing the "
                        "incomplete installation\n",
-                       __LINE__, copy.c_str());
+                       __LINE__, LogSafe(copy).c_str());
     } else if (copyThere == Presence::Present) {
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, the "
                        "installation in place is complete\n",
-                       __LINE__, copy.c_str());
+                       __LINE__, LogSafe(copy).c_str());
     } else {
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] cloud-service(%d): upgrade of '%s' was interrupted, no "
                        "installation is left\n",
-                       __LINE__, copy.c_str());
+                       __LINE__, LogSafe(copy).c_str());
     }
 }
 
@@ -702,7 +702,7 @@ int Service::PrepareUserEnv()
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): an interrupted upgrade of '%s' could not be "
                        "undone, not upgrading\n",
-                       __LINE__, user_app_path.c_str());
+                       __LINE__, LogSafe(user_app_path).c_str());
         return -1;
     }
     int backup = -1;
@@ -728,7 +728,7 @@ int Service::InstallPackage()
     if (!why.empty()) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): the package's copy in '%s' is unusable: %s\n",
-                       __LINE__, user_app_path.c_str(), why.c_str());
+                       __LINE__, LogSafe(user_app_path).c_str(), LogSafe(why).c_str());
         RejectPackage();
         return -1;
     }
@@ -738,7 +738,7 @@ int Service::InstallPackage()
     if (err != 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to flush '%s' to disk: %s\n", __LINE__,
-                       user_app_path.c_str(), strerror(err));
+                       LogSafe(user_app_path).c_str(), strerror(err));
         return -1;
     }
     // Its folder is flushed before the marker goes.
@@ -778,7 +778,7 @@ int Service::UndoInterruptedUpgrade()
         // is the newest backup.
         Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                        "[WARNING] cloud-service(%d): unreadable upgrade marker '%s'\n", __LINE__,
-                       marker.c_str());
+                       LogSafe(marker).c_str());
         state = MarkerState::Extracting;
         number = NewestBackup(copy);
     }
@@ -791,7 +791,7 @@ int Service::UndoInterruptedUpgrade()
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to undo the interrupted upgrade of "
                        "'%s'\n",
-                       __LINE__, copy.c_str());
+                       __LINE__, LogSafe(copy).c_str());
         return -1;
     }
     return 0;
@@ -812,7 +812,7 @@ void Service::RemoveLeftoverBackups()
         if (PresenceOf(backup) != Presence::Absent) {
             Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                            "[INFO] cloud-service(%d): removing leftover backup '%s'\n", __LINE__,
-                           backup.c_str());
+                           LogSafe(backup).c_str());
             FSRemove(backup, false);
         }
     }
@@ -849,7 +849,8 @@ void Service::RejectPackage()
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to record the rejected package in "
                        "'%s': %s\n",
-                       __LINE__, record.c_str(), why.empty() ? "package is gone" : why.c_str());
+                       __LINE__, LogSafe(record).c_str(),
+                       why.empty() ? "package is gone" : LogSafe(why).c_str());
     }
 }
 
@@ -874,7 +875,7 @@ bool Service::IsPackageRejected()
     Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                    "[ERROR] cloud-service(%d): package '%s' installed an unusable copy before, "
                    "not installing it again until the bundle changes\n",
-                   __LINE__, package.c_str());
+                   __LINE__, LogSafe(package).c_str());
     return true;
 }
 
@@ -924,7 +925,7 @@ bool Service::IsPackageReadable()
     }
     Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                    "[ERROR] cloud-service(%d): package '%s' cannot be installed: %s\n", __LINE__,
-                   extractor.src_path.c_str(), why.c_str());
+                   LogSafe(extractor.src_path).c_str(), LogSafe(why).c_str());
     return false;
 }
 
@@ -933,34 +934,34 @@ void Service::RemoveAgedFolders()
     const ustring path = GetUserHalvenorInstallPath() + "/app";
     Logger::LogMsg(Logger::LEVEL_INFO, kComponent,
                    "[INFO] cloud-service(%d): removing aged app folder %s\n", __LINE__,
-                   path.c_str());
+                   LogSafe(path).c_str());
     FSRemove(path, false);
 }
 
 int Service::FSCopyPath(const ustring& from, const ustring& to)
 {
     Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
-                   "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", __LINE__, from.c_str(),
-                   to.c_str());
+                   "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", __LINE__,
+                   LogSafe(from).c_str(), LogSafe(to).c_str());
 
     _FILE_INFO_tag info;
     if (FSStat(from, info, false) < 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): FSCopyPath: failed to stat source '%s'\n",
-                       __LINE__, from.c_str());
+                       __LINE__, LogSafe(from).c_str());
         return -1;
     }
     if (!info.exists) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n",
-                       __LINE__, from.c_str());
+                       __LINE__, LogSafe(from).c_str());
         return -1;
     }
     if (CopiesOntoItself(from, to)) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): FSCopyPath: destination '%s' is the source "
                        "'%s' or lies inside it\n",
-                       __LINE__, to.c_str(), from.c_str());
+                       __LINE__, LogSafe(to).c_str(), LogSafe(from).c_str());
         return -1;
     }
     if (info.type != FILE_TYPE_DIRECTORY) {
@@ -970,7 +971,7 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
     if (FSMKDir(to, true) < 0) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder '%s'\n",
-                       __LINE__, to.c_str());
+                       __LINE__, LogSafe(to).c_str());
         return -1;
     }
 
@@ -990,7 +991,7 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to "
                            "'%s'\n",
-                           __LINE__, childFrom.c_str(), childTo.c_str());
+                           __LINE__, LogSafe(childFrom).c_str(), LogSafe(childTo).c_str());
         }
         return copied;
     });
@@ -998,7 +999,7 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
         Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                        "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src "
                        "'%s' failed\n",
-                       __LINE__, from.c_str());
+                       __LINE__, LogSafe(from).c_str());
         return 0;
     }
     return result == 0 ? 0 : -1;

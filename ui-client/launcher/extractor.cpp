@@ -24,6 +24,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,14 +41,72 @@ const int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDO
                          ARCHIVE_EXTRACT_SECURE_SYMLINKS | ARCHIVE_EXTRACT_MAC_METADATA;
 
 // When reading fails inside archive_read_extract2 the text is the reader's.
-const char* ErrorText(archive* a, archive* fallback = nullptr)
+// Fit for the log: libarchive's texts quote entry names.
+std::string ErrorText(archive* a, archive* fallback = nullptr)
 {
     const char* text = archive_error_string(a);
     if (!text && fallback) {
         text = archive_error_string(fallback);
     }
-    return text ? text : "unknown error";
+    return LogSafe(text ? text : "unknown error");
 }
+
+// Some of the disk writer's texts leave out the system's reason ("Write to
+// restore size failed"), which tells a full disk from a file-size limit.
+std::string WriteErrorText(archive* writer, archive* reader = nullptr)
+{
+    std::string text = ErrorText(writer, reader);
+    const int err = archive_error_string(writer) ? archive_errno(writer) : 0;
+    if (err > 0 && text.find(std::strerror(err)) == std::string::npos) {
+        text = text + " (" + std::strerror(err) + ")";
+    }
+    return text;
+}
+
+// libarchive converts names between a package's character set and the
+// locale's, and fails on any name that the locale cannot spell: every
+// non-ASCII name without a UTF-8 locale, the way macOS starts applications.
+// So while libarchive works, the calling thread's character set is UTF-8 and
+// names extract as their UTF-8 bytes; the process's locale stays the user's.
+class Utf8Names
+{
+public:
+    Utf8Names() : previous(Locale() ? uselocale(Locale()) : nullptr) {}
+    ~Utf8Names()
+    {
+        if (previous) {
+            uselocale(previous);
+        }
+    }
+    Utf8Names(const Utf8Names&) = delete;
+    Utf8Names& operator=(const Utf8Names&) = delete;
+
+private:
+    static locale_t Locale()
+    {
+        static const locale_t utf8 = [] {
+            const locale_t base = duplocale(LC_GLOBAL_LOCALE);
+            // The last is macOS's name for its UTF-8 character set.
+            for (const char* name : {"C.UTF-8", "en_US.UTF-8", "UTF-8"}) {
+                const locale_t found = base ? newlocale(LC_CTYPE_MASK, name, base) : nullptr;
+                if (found) {
+                    return found;
+                }
+            }
+            if (base) {
+                freelocale(base);
+            }
+            Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                           "[WARNING] extractor(%d): no UTF-8 locale, names are converted to the "
+                           "current one\n",
+                           __LINE__);
+            return locale_t(nullptr);
+        }();
+        return utf8;
+    }
+
+    locale_t previous;
+};
 
 using Handle = std::unique_ptr<archive, int (*)(archive*)>;
 
@@ -86,7 +145,7 @@ Handle OpenForReading(const ustring& src_path, const ustring& dest_path)
     if (OpenArchive(reader.get(), src_path) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       ErrorText(reader.get()));
+                       ErrorText(reader.get()).c_str());
         return none;
     }
     return reader;
@@ -416,7 +475,7 @@ int ExtractEntries(archive* reader, archive* writer, const std::string& root,
         }
         if (r != ARCHIVE_OK) {
             return progress.Fail("[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-                                 __LINE__, ErrorText(reader));
+                                 __LINE__, ErrorText(reader).c_str());
         }
         const char* path = archive_entry_pathname(entry);
         if (!path) {
@@ -426,8 +485,8 @@ int ExtractEntries(archive* reader, archive* writer, const std::string& root,
         const std::string why =
             CheckEntry(root, entry, path, &real_folders, &rebased, &link, &self);
         if (!why.empty()) {
-            return progress.Fail("[ERROR] extractor(%d): Refused entry '%s': %s\n", __LINE__, path,
-                                 why.c_str());
+            return progress.Fail("[ERROR] extractor(%d): Refused entry '%s': %s\n", __LINE__,
+                                 LogSafe(path).c_str(), LogSafe(why).c_str());
         }
         if (self) {
             if (!progress.EntryDone() && progress.CountFailed()) {
@@ -441,14 +500,14 @@ int ExtractEntries(archive* reader, archive* writer, const std::string& root,
         }
         if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
             return progress.Fail("[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
-                                 __LINE__, ErrorText(writer, reader));
+                                 __LINE__, WriteErrorText(writer, reader).c_str());
         }
         if (!progress.EntryDone() && progress.CountFailed()) {
             return -1;
         }
         if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
             return progress.Fail("[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-                                 __LINE__, ErrorText(writer));
+                                 __LINE__, WriteErrorText(writer).c_str());
         }
     }
 }
@@ -464,17 +523,18 @@ int Extractor::Extract()
     }
     Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                    "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", __LINE__,
-                   src_path.c_str_utf8(), dest_path.c_str_utf8());
+                   LogSafe(src_path).c_str(), LogSafe(dest_path).c_str());
 
     Notify_Adapter* notify = Notify_Adapter::GetInstance();
     notify->UpdateDialogText(StrTable::LoadStr(109));
+    const Utf8Names names;
     Progress progress(this, notify);
 
     std::string root;
     const int err = CanonicalFolder(dest_path.c_str_utf8(), &root);
     if (err != 0) {
         return progress.Fail("[ERROR] extractor(%d): Failed to resolve destination '%s' ('%s')\n",
-                             __LINE__, dest_path.c_str_utf8(), std::strerror(err));
+                             __LINE__, LogSafe(dest_path).c_str(), std::strerror(err));
     }
     Handle reader(archive_read_new(), archive_read_free);
     Handle writer(archive_write_disk_new(), archive_write_free);
@@ -484,7 +544,7 @@ int Extractor::Extract()
     archive_write_disk_set_options(writer.get(), kDiskOptions);
     if (OpenArchive(reader.get(), src_path) != ARCHIVE_OK) {
         return progress.Fail("[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
-                             src_path.c_str_utf8(), ErrorText(reader.get()));
+                             LogSafe(src_path).c_str(), ErrorText(reader.get()).c_str());
     }
     const DestinationAsWorkingFolder working(root, src_path);
     return ExtractEntries(reader.get(), writer.get(), root, working, progress);
@@ -492,6 +552,7 @@ int Extractor::Extract()
 
 int Extractor::Check(std::string& why)
 {
+    const Utf8Names names;
     const Handle reader(archive_read_new(), archive_read_free);
     if (!reader) {
         why = "out of memory";
@@ -512,6 +573,7 @@ int Extractor::Check(std::string& why)
 
 int Extractor::Count()
 {
+    const Utf8Names names;
     const Handle reader = OpenForReading(src_path, dest_path);
     if (!reader) {
         return -1;
@@ -528,6 +590,7 @@ int Extractor::Count()
 
 int Extractor::List()
 {
+    const Utf8Names names;
     const Handle reader = OpenForReading(src_path, dest_path);
     if (!reader) {
         return -1;
@@ -544,7 +607,7 @@ int Extractor::List()
     if (r != ARCHIVE_EOF) {
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
-                       ErrorText(reader.get()));
+                       ErrorText(reader.get()).c_str());
         return -1;
     }
     return 0;
@@ -568,13 +631,13 @@ int Extractor::copy_data(archive* reader, archive* writer)
         if (r != ARCHIVE_OK) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
-                           __LINE__, ErrorText(reader));
+                           __LINE__, ErrorText(reader).c_str());
             return -1;
         }
         if (archive_write_data_block(writer, block, size, offset) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
-                           __LINE__, ErrorText(writer));
+                           __LINE__, ErrorText(writer).c_str());
             return -1;
         }
     }

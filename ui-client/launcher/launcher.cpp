@@ -115,7 +115,7 @@ void Worker::HandleServicce()
         Logger::LogMsg(Logger::LEVEL_WARNING, "launcher_debug",
                        "[WARNING] launcher(%d): cannot lock the per-user folder, going on "
                        "unserialised: %s\n",
-                       __LINE__, userFolder.why().c_str());
+                       __LINE__, LogSafe(userFolder.why()).c_str());
     }
 
     service->PreUpgrade();

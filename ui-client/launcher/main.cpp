@@ -16,6 +16,7 @@
 #include <QTranslator>
 
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -68,6 +69,10 @@ int Finish(QtSingleApplication& app, int result)
 
 int main(int argc, char* argv[])
 {
+    // Under a file-size limit a write past it would end the launcher midway
+    // through an upgrade; ignored, it fails with EFBIG like any failed write,
+    // and the upgrade rolls back.
+    signal(SIGXFSZ, SIG_IGN);
     setlocale(LC_ALL, "");
     qInitResources_texts();
 

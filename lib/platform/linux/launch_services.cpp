@@ -1,6 +1,7 @@
 #include "platform/launch_services.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -40,7 +41,12 @@ bool OpenBundle(const std::string& path)
         posix_spawn_file_actions_destroy(&files);
         return false;
     }
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
+    // The launcher ignores SIGXFSZ; the client starts with the default.
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGXFSZ);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
     const int rc = posix_spawn(&pid, exe.c_str(), &files, &attr, argv, environ);
     posix_spawnattr_destroy(&attr);

@@ -256,7 +256,7 @@ void MacService::StopService()
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] mac/mac-service(%d): pid %d runs the client UI '%s' but is not "
                        "named in the pid file, stopping it too\n",
-                       __LINE__, static_cast<int>(pid), expected.c_str());
+                       __LINE__, static_cast<int>(pid), LogSafe(expected).c_str());
         running.push_back(pid);
     }
 
@@ -307,7 +307,7 @@ pid_t MacService::PidFileClientUi(const ustring& uiExecutable)
         Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                        "[DEBUG] mac/mac-service(%d): pid file '%s' does not exist, no need to "
                        "terminate\n",
-                       __LINE__, pidFile.c_str());
+                       __LINE__, LogSafe(pidFile).c_str());
         return 0;
     }
 
@@ -323,7 +323,7 @@ pid_t MacService::PidFileClientUi(const ustring& uiExecutable)
     if (!read) {
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] mac/mac-service(%d): Failed to read pid file '%s', not exist ?\n",
-                       __LINE__, pidFile.c_str());
+                       __LINE__, LogSafe(pidFile).c_str());
         return 0;
     }
     const ustring& value = config.entries["pid"];
@@ -332,7 +332,7 @@ pid_t MacService::PidFileClientUi(const ustring& uiExecutable)
         Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                        "[NOTE] mac/mac-service(%d): pid file '%s' names no process (pid = '%s'), "
                        "nothing to terminate\n",
-                       __LINE__, pidFile.c_str(), value.c_str());
+                       __LINE__, LogSafe(pidFile).c_str(), LogSafe(value).c_str());
         return 0;
     }
     std::string why;
@@ -342,7 +342,8 @@ pid_t MacService::PidFileClientUi(const ustring& uiExecutable)
             Logger::LogMsg(Logger::LEVEL_NOTE, kComponent,
                            "[NOTE] mac/mac-service(%d): pid %d in '%s' is not the client UI, "
                            "left alone: %s\n",
-                           __LINE__, static_cast<int>(pid), pidFile.c_str(), why.c_str());
+                           __LINE__, static_cast<int>(pid), LogSafe(pidFile).c_str(),
+                           LogSafe(why).c_str());
         }
         return 0;
     }
@@ -356,7 +357,7 @@ void MacService::PostUpgrade()
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] mac/mac-service(%d): installation '%s' is incomplete, not "
                        "launching Halvenor UI\n",
-                       __LINE__, user_app_path.c_str());
+                       __LINE__, LogSafe(user_app_path).c_str());
         return;
     }
     if (LaunchPerUserBin() < 0) {
@@ -380,7 +381,7 @@ int MacService::LaunchPerUserBin()
         // No final newline: the line reads as it always has; leave it so.
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] mac/mac-service(%d): Cannot unregister bundle, %s", __LINE__,
-                       path.c_str());
+                       LogSafe(path).c_str());
     }
     return LaunchServices::OpenBundle(path) ? 0 : -1;
 }
