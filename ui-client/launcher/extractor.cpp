@@ -5,6 +5,7 @@
 #include "platform/self_paths.h"
 #include "safe_open.h"
 #include "str_table.h"
+#include "thread_locale.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -24,7 +25,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
