@@ -60,6 +60,7 @@ Child::Child(const ChildOptions& options)
             ? fcntl(outFd, F_DUPFD_CLOEXEC, 0)
             : open(options.errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const rlimit processes = {options.maxProcesses, options.maxProcesses};
+    const rlimit files = {options.maxOpenFiles, options.maxOpenFiles};
 
     // Registered before an orphan reaper can see it end.
     std::unique_lock<std::mutex> own(g_ownMutex);
@@ -70,6 +71,7 @@ Child::Child(const ChildOptions& options)
             (!options.cwd.empty() && chdir(options.cwd.c_str()) != 0) ||
             (options.ownGroup && setpgid(0, 0) != 0) ||
             (options.maxProcesses != RLIM_INFINITY && setrlimit(RLIMIT_NPROC, &processes) != 0) ||
+            (options.maxOpenFiles != RLIM_INFINITY && setrlimit(RLIMIT_NOFILE, &files) != 0) ||
             (options.gid != static_cast<gid_t>(-1) && setgid(options.gid) != 0) ||
             (options.uid != static_cast<uid_t>(-1) && setuid(options.uid) != 0)) {
             _exit(126);

@@ -34,6 +34,7 @@ struct ChildOptions
     uid_t uid = static_cast<uid_t>(-1);
     gid_t gid = static_cast<gid_t>(-1);
     rlim_t maxProcesses = RLIM_INFINITY; // of the child's user, threads included
+    rlim_t maxOpenFiles = RLIM_INFINITY; // descriptors, the child's own
     bool ownGroup = false;               // leads a new process group
 };
 
