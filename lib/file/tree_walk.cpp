@@ -74,7 +74,7 @@ public:
         struct stat st;
         if (!rootParent.Valid() ||
             fstatat(rootParent.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-            Fail(rootParent.Get(), name.c_str(), nullptr, 0, errno, false);
+            Fail(rootParent.Get(), name.c_str(), nullptr, -1, errno, false);
             return -1;
         }
         const Step first = S_ISDIR(st.st_mode) ? Descend(name, st)
