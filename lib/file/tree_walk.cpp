@@ -17,16 +17,20 @@ namespace {
 
 // Open folders kept at once (per tree), besides the root's parent. Deeper
 // down the oldest are closed and opened again through ".." on the way back,
-// as fts does.
+// as fts does. Out of descriptors, the walk goes on with the deepest alone.
 const size_t kOpenLevels = 4;
 
 const int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
+// A folder is held as a listing stream, so that listing it takes no second
+// descriptor; its descriptor serves the *at calls.
 struct Folder
 {
-    UniqueFd fd;
+    UniqueDir stream;
     dev_t dev = 0;
     ino_t ino = 0;
+
+    int Fd() const { return stream ? dirfd(stream.get()) : -1; }
 };
 
 // A folder being walked. Its whole listing is read before its first child is
@@ -70,15 +74,19 @@ public:
             name = name.substr(slash + 1);
         }
         path = root;
-        rootParent = UniqueFd(open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        // The parent may be reached through links; the root itself is not.
+        int err =
+            Open(AT_FDCWD, parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, nullptr, rootParent);
         struct stat st;
-        if (!rootParent.Valid() ||
-            fstatat(rootParent.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-            Fail(rootParent.Get(), name.c_str(), nullptr, -1, errno, false);
+        if (err == 0 && fstatat(rootParent.Fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            err = errno;
+        }
+        if (err != 0) {
+            Fail(rootParent.Fd(), name.c_str(), nullptr, -1, err, false);
             return -1;
         }
         const Step first = S_ISDIR(st.st_mode) ? Descend(name, st)
-                                               : Call(Event::Other, 0, rootParent.Get(), -1,
+                                               : Call(Event::Other, 0, rootParent.Fd(), -1,
                                                       name.c_str(), &st, -1, 0);
         if (first == Step::Stop) {
             return -1;
@@ -108,8 +116,8 @@ private:
                     inMirror);
     }
 
-    int TopFd() const { return levels.empty() ? rootParent.Get() : levels.back().self.fd.Get(); }
-    int TopMirrorFd() const { return levels.empty() ? -1 : levels.back().mirror.fd.Get(); }
+    int TopFd() const { return levels.empty() ? rootParent.Fd() : levels.back().self.Fd(); }
+    int TopMirrorFd() const { return levels.empty() ? -1 : levels.back().mirror.Fd(); }
 
     // Closes the oldest open folder but the deepest, to make room. False when
     // there is none.
@@ -118,24 +126,35 @@ private:
         if (firstOpen + 1 >= levels.size()) {
             return false;
         }
-        levels[firstOpen].self.fd = UniqueFd();
-        levels[firstOpen].mirror.fd = UniqueFd();
+        levels[firstOpen].self.stream.reset();
+        levels[firstOpen].mirror.stream.reset();
         ++firstOpen;
         return true;
     }
 
+    // Out of descriptors: the root's parent goes first, as it is needed last.
+    bool MakeRoom()
+    {
+        if (rootParent.stream && !levels.empty()) {
+            rootParent.stream.reset();
+            return true;
+        }
+        return CloseOldest();
+    }
+
     // Opens name in dir as a folder and, with expected, checks that it is that
     // one. 0 or an errno value.
-    int Open(int dir, const char* name, const Folder* expected, Folder& folder)
+    int Open(int dir, const char* name, int flags, const Folder* expected, Folder& folder)
     {
         int fd;
-        while ((fd = openat(dir, name, kFolderFlags)) < 0 && OutOfDescriptors(errno) &&
-               CloseOldest()) {
+        while ((fd = openat(dir, name, flags)) < 0 && OutOfDescriptors(errno) && MakeRoom()) {
         }
-        if (fd < 0) {
+        UniqueFd owned(fd);
+        UniqueDir stream(owned.Valid() ? fdopendir(owned.Get()) : nullptr);
+        if (!stream) {
             return errno;
         }
-        folder.fd = UniqueFd(fd);
+        owned.Release();
         struct stat st;
         if (fstat(fd, &st) != 0) {
             return errno;
@@ -144,25 +163,24 @@ private:
         if (expected != nullptr && (st.st_dev != expected->dev || st.st_ino != expected->ino)) {
             return ESTALE;
         }
+        folder.stream = std::move(stream);
         folder.dev = st.st_dev;
         folder.ino = st.st_ino;
         return 0;
     }
 
-    // The names in an open folder, "." and ".." left out. 0 or an errno value.
-    int List(int fd, std::vector<std::string>& names)
+    int Open(int dir, const char* name, const Folder* expected, Folder& folder)
     {
-        int copy;
-        while ((copy = dup(fd)) < 0 && OutOfDescriptors(errno) && CloseOldest()) {
-        }
-        UniqueFd owned(copy);
-        UniqueDir dir(owned.Valid() ? fdopendir(owned.Get()) : nullptr);
-        if (!dir) {
-            return errno;
-        }
-        owned.Release();
+        return Open(dir, name, kFolderFlags, expected, folder);
+    }
+
+    // The names in a folder just opened, "." and ".." left out. 0 or an errno
+    // value.
+    static int List(Folder& folder, std::vector<std::string>& names)
+    {
+        DIR* dir = folder.stream.get();
         errno = 0;
-        while (const dirent* entry = readdir(dir.get())) {
+        while (const dirent* entry = readdir(dir)) {
             if (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0) {
                 names.emplace_back(entry->d_name);
             }
@@ -196,7 +214,7 @@ private:
             }
         }
         if (err == 0) {
-            err = List(level.self.fd.Get(), level.names);
+            err = List(level.self, level.names);
         }
         if (err != 0) {
             return Fail(parentFd, name.c_str(), &st, mirrorParentFd, err, false);
@@ -215,10 +233,10 @@ private:
     {
         Level& child = levels[k + 1];
         Level& level = levels[k];
-        // Open leaves dev and ino as they were until it has checked them.
-        int err = Open(child.self.fd.Get(), "..", &level.self, level.self);
+        // Open leaves the folder as it was until it has checked it.
+        int err = Open(child.self.Fd(), "..", &level.self, level.self);
         if (err == 0 && mirrored) {
-            err = Open(child.mirror.fd.Get(), "..", &level.mirror, level.mirror);
+            err = Open(child.mirror.Fd(), "..", &level.mirror, level.mirror);
         }
         if (err == 0) {
             firstOpen = k;
@@ -242,7 +260,7 @@ private:
                 mirrorPath += '/';
                 mirrorPath += name;
             }
-            const int fd = top.self.fd.Get();
+            const int fd = top.self.Fd();
             struct stat st;
             if (fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
                 // Gone meanwhile is what a visit that removes would want.
@@ -257,17 +275,20 @@ private:
         }
 
         const size_t k = levels.size() - 1;
+        int err = 0;
         if (k > 0 && firstOpen == k) {
-            const int err = Reopen(k - 1);
-            if (err != 0) {
-                Fail(top.self.fd.Get(), "..", nullptr, top.mirror.fd.Get(), err, false);
-                return Step::Stop;
-            }
+            err = Reopen(k - 1);
+        } else if (k == 0 && !rootParent.stream) {
+            err = Open(top.self.Fd(), "..", &rootParent, rootParent);
         }
-        const int parentFd = k > 0 ? levels[k - 1].self.fd.Get() : rootParent.Get();
-        const int mirrorParentFd = k > 0 ? levels[k - 1].mirror.fd.Get() : -1;
+        if (err != 0) {
+            Fail(top.self.Fd(), "..", nullptr, top.mirror.Fd(), err, false);
+            return Step::Stop;
+        }
+        const int parentFd = k > 0 ? levels[k - 1].self.Fd() : rootParent.Fd();
+        const int mirrorParentFd = k > 0 ? levels[k - 1].mirror.Fd() : -1;
         const Step step = Call(Event::Leave, k, parentFd, mirrorParentFd, top.name.c_str(), &top.st,
-                               top.self.fd.Get(), top.mirror.fd.Get());
+                               top.self.Fd(), top.mirror.Fd());
         levels.pop_back();
         if (firstOpen > levels.size()) {
             firstOpen = levels.size();
@@ -278,7 +299,7 @@ private:
     const bool mirrored;
     const std::string mirrorRoot;
     const Visit& visit;
-    UniqueFd rootParent;
+    Folder rootParent;
     std::vector<Level> levels;
     size_t firstOpen = 0; // the levels below it are closed
     std::string path;
