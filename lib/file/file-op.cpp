@@ -102,15 +102,15 @@ int CopyWriteFailure(int line, int err)
 void LogRenameFailure(int line, const char* src, const char* dst, int err)
 {
     Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                   "[ERROR] file-op(%d): FSRename: failed to move '%s' to '%s': %s\n", line, src,
-                   dst, strerror(err));
+                   "[ERROR] file-op(%d): FSRename: failed to move '%s' to '%s': %s\n", line,
+                   LogSafe(src).c_str(), LogSafe(dst).c_str(), strerror(err));
 }
 
 void LogRemoveFailure(int line, const char* path, int err)
 {
     Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                   "[ERROR] file-op(%d): FSRemove: failed to remove '%s': %s\n", line, path,
-                   strerror(err));
+                   "[ERROR] file-op(%d): FSRemove: failed to remove '%s': %s\n", line,
+                   LogSafe(path).c_str(), strerror(err));
 }
 
 // Copies the bytes of fromName in fromDir into toName in toDir (created 0666
@@ -139,7 +139,7 @@ int CopyFileAt(int fromDir, const char* fromName, int toDir, const char* toName,
     } else if (inStat.st_dev == outStat.st_dev && inStat.st_ino == outStat.st_ino) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", __LINE__,
-                       src, dst);
+                       LogSafe(src).c_str(), LogSafe(dst).c_str());
         result = -1;
     } else if (S_ISREG(outStat.st_mode) && ftruncate(out.Get(), 0) != 0) {
         result = CopyOpenFailure(__LINE__, dst);
@@ -503,7 +503,7 @@ int FSCopyAt(int fromDir, const char* fromName, int toDir, const char* toName, c
     if (!S_ISREG(st.st_mode)) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): CopyFile: '%s' is no regular file\n", __LINE__,
-                       fromPath);
+                       LogSafe(fromPath).c_str());
         return -1;
     }
     return CopyFileAt(fromDir, fromName, toDir, toName, fromPath, toPath, O_NOFOLLOW);

@@ -915,11 +915,12 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
         from.c_str(), to.c_str(), [](TreeWalk::Event event, const TreeWalk::Entry& entry) {
             const char* childFrom = entry.path.c_str();
             const char* childTo = entry.mirrorPath.c_str();
+            const auto safe = [](const char* path) { return LogSafe(path); };
             const bool enter = event == TreeWalk::Event::Enter && entry.depth > 0;
             if (enter) {
                 Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
                                "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", __LINE__,
-                               childFrom, childTo);
+                               safe(childFrom).c_str(), safe(childTo).c_str());
             }
             bool failed = false;
             if ((enter && mkdirat(entry.mirrorParentFd, entry.name, 0777) != 0 &&
@@ -928,14 +929,14 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
                 Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                                "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest "
                                "folder '%s'\n",
-                               __LINE__, childTo);
+                               __LINE__, safe(childTo).c_str());
                 failed = true;
             } else if (event == TreeWalk::Event::Failed) {
                 // What could be copied is; the folder stays empty.
                 Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                                "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  "
                                "for src '%s' failed\n",
-                               __LINE__, childFrom);
+                               __LINE__, safe(childFrom).c_str());
             } else if (event == TreeWalk::Event::Other) {
                 failed = FSCopyAt(entry.parentFd, entry.name, entry.mirrorParentFd, entry.name,
                                   childFrom, childTo) < 0;
@@ -946,7 +947,7 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to "
                            "'%s'\n",
-                           __LINE__, childFrom, childTo);
+                           __LINE__, safe(childFrom).c_str(), safe(childTo).c_str());
             return Step::Stop;
         });
     return result == 0 ? 0 : -1;
