@@ -455,6 +455,75 @@ INSTANTIATE_TEST_SUITE_P(LauncherRun, StalePidFile,
                                            PidFileSays::UnrelatedPid, PidFileSays::AnotherClient),
                          CaseName);
 
+// Trees deeper than the open-file limit, and paths past PATH_MAX once the
+// copy is renamed to its backup name, under a limit of 64 open files.
+struct DeepCase
+{
+    const char* name;
+    bool installed; // an old copy whose deepest path is 4,094 bytes long
+    bool fails;     // the package, 300 folders deep, ends in a refused entry
+};
+
+class DeepTree : public LauncherRun, public ::testing::WithParamInterface<DeepCase>
+{
+};
+
+TEST_P(DeepTree, IsRolledBackOrRemovedWithFewDescriptors)
+{
+    const DeepCase c = GetParam();
+    ASSERT_TRUE(WriteFile(bundle + "/Contents/Resources/INFO", VersionRecord("200")));
+    ArchiveWriter package(ArchiveWriter::TarGz);
+    package.File("Contents/MacOS/halvenor-drive-ui", standIn, 0755)
+        .File("Contents/Resources/INFO", VersionRecord("200"));
+    std::string chain = "Contents/chain";
+    for (int i = 0; i < 300; ++i) {
+        chain += "/d";
+    }
+    package.File(chain + "/leaf", "deep");
+    if (c.fails) {
+        package.File("../escape", "bad");
+    }
+    ASSERT_TRUE(MakeDirs(bundle + "/Contents/Resources/package"));
+    ASSERT_TRUE(package.WriteTo(bundle + "/Contents/Resources/package/halvenor.vpk"));
+    std::string leaf = userApp + "/Contents/deep";
+    while (leaf.size() + 15 < 4094) {
+        leaf += "/" + std::string(12, 'n');
+    }
+    leaf += "/" + std::string(4094 - leaf.size() - 1, 'f');
+    if (c.installed) {
+        InstallUserCopy("100");
+        ASSERT_TRUE(WriteFile(leaf, "old"));
+    }
+
+    ChildOptions options = LauncherOptions("deep");
+    options.maxOpenFiles = 64;
+    Child child(options);
+    const Result r = Finish(child, options);
+    ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_EQ(CountLog("[ERROR] launcher(98): Failed to upgrade package"), c.fails ? 1 : 0);
+    EXPECT_FALSE(Exists(userApp + ".upgrading"));
+    EXPECT_TRUE(NoBackups());
+    for (const std::string& line : LogLines()) {
+        EXPECT_EQ(line.find("[ERROR] file-op"), std::string::npos) << line;
+    }
+    if (!c.installed && c.fails) {
+        EXPECT_FALSE(Exists(userApp));
+        return;
+    }
+    EXPECT_EQ(ReadFile(userApp + "/Contents/Resources/INFO"),
+              VersionRecord(c.fails ? "100" : "200"));
+    EXPECT_EQ(ReadFile(leaf), c.fails ? "old" : "");
+    EXPECT_NE(WaitForLaunchedClient(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(LauncherRun, DeepTree,
+                         ::testing::Values(DeepCase{"FailedFirstInstall", false, true},
+                                           DeepCase{"FailedUpgrade", true, true},
+                                           DeepCase{"Upgrade", true, false}),
+                         [](const ::testing::TestParamInfo<DeepCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 TEST_F(LauncherRun, ClientHoldsNoneOfTheLauncherStreams)
 {
     ShipBuild("200");

@@ -17,6 +17,7 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -351,6 +352,8 @@ TEST_F(FileOpTest, RenameAndRemove)
     EXPECT_EQ(FSRename(P("f"), "", false), -1);
     EXPECT_EQ(FSRename(P("missing"), P("g"), false), -2);
     EXPECT_EQ(FSRename(P("f"), P(std::string(300, 'n')), false), -100);
+    EXPECT_TRUE(Logged("FSRename: failed to move '" + P("f") + "' to '" + P(std::string(300, 'n')) +
+                       "': File name too long\n"));
     EXPECT_EQ(FSRename(P("f"), P("no/g"), false), -3);
     EXPECT_EQ(FSRename(P("f"), P("g"), true), 0);
     EXPECT_EQ(ReadFile(P("g")), "data");
@@ -383,6 +386,8 @@ TEST_F(FileOpTest, RenameAndRemove)
     }
     EXPECT_EQ(FSRemove(P("lock")), -3);
     EXPECT_TRUE(Exists(P("lock/fixed")));
+    EXPECT_TRUE(
+        Logged("FSRemove: failed to remove '" + P("lock/fixed") + "': Operation not permitted\n"));
     flags &= ~FS_IMMUTABLE_FL;
     ioctl(fd, FS_IOC_SETFLAGS, &flags);
     close(fd);
@@ -430,6 +435,64 @@ TEST_F(FileOpTest, RenameAcrossFileSystems)
     EXPECT_EQ(FSRename(P("solo"), far + "/t/solo", false), 0);
     EXPECT_EQ(ReadFile(far + "/t/solo"), "solo");
     EXPECT_FALSE(Exists(P("solo")));
+}
+
+// The content of "leaf" in the folder 400 levels down from root, "" without.
+std::string DeepLeaf(const std::string& root, const std::string& name)
+{
+    int at = open(root.c_str(), O_RDONLY | O_DIRECTORY);
+    for (int i = 1; i < 400 && at >= 0; ++i) {
+        const int next = openat(at, name.c_str(), O_RDONLY | O_DIRECTORY);
+        close(at);
+        at = next;
+    }
+    const int fd = at >= 0 ? openat(at, "leaf", O_RDONLY) : -1;
+    char data[16] = {0};
+    const ssize_t n = fd >= 0 ? read(fd, data, sizeof(data)) : 0;
+    close(fd);
+    close(at);
+    return std::string(data, n > 0 ? n : 0);
+}
+
+TEST_F(FileOpTest, DeepTreeMovesAndGoesWithFewDescriptors)
+{
+    // 400 levels with paths up to 8 KiB, and at the bottom a link to the top
+    // that no walk may follow.
+    const std::string name(20, 'd');
+    int at = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    for (int i = 0; i < 400 && at >= 0; ++i) {
+        const char* level = i == 0 ? "deep" : name.c_str();
+        const int next = mkdirat(at, level, 0755) == 0 ? openat(at, level, O_RDONLY) : -1;
+        close(at);
+        at = next;
+    }
+    ASSERT_GE(at, 0);
+    const int leaf = openat(at, "leaf", O_WRONLY | O_CREAT, 0644);
+    ASSERT_EQ(write(leaf, "leaf", 4), 4);
+    close(leaf);
+    ASSERT_EQ(symlinkat(dir.c_str(), at, "up"), 0);
+    close(at);
+    ASSERT_EQ(DeepLeaf(P("deep"), name), "leaf");
+
+    // Moved to another file system (the link stays, so the chain does too),
+    // then both trees removed, by a process that may open 64 files.
+    const std::string far = OtherFileSystem();
+    const int status = RunForked([&] {
+        const rlimit limit = {64, 64};
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0) {
+            return 9;
+        }
+        if (!far.empty() && (FSRename(P("deep"), far + "/deep", false) != -3 ||
+                             DeepLeaf(far + "/deep", name) != "leaf" ||
+                             DeepLeaf(P("deep"), name) != "" || FSRemove(far + "/deep") != 0)) {
+            return 1;
+        }
+        return FSRemove(P("deep")) == 0 ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(Exists(P("deep")));
+    EXPECT_TRUE(far.empty() || !Exists(far + "/deep"));
+    EXPECT_TRUE(Exists(P("levels")));
 }
 
 TEST_F(FileOpTest, ListFolder)

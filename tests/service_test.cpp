@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -446,6 +447,26 @@ TEST_F(ServiceTest, FSCopyPathCopiesFilesAndTrees)
     EXPECT_EQ(-1, service.FSCopyPath(src.c_str(), (dir + "/plainfile").c_str()));
     EXPECT_EQ(1, CountLine("[ERROR] cloud-service: FSCopyPath: failed to create dest folder '" +
                            dir + "/plainfile'"));
+
+    // A chain deeper than the 64 files that the copying process may open,
+    // with a link that is copied as a link, never followed.
+    std::string chain = "/chain";
+    for (int i = 0; i < 300; ++i) {
+        chain += "/d";
+    }
+    WriteFile(dir + "/deep" + chain + "/leaf", "leaf");
+    ASSERT_EQ(0, symlink("../../..", (dir + "/deep" + chain + "/up").c_str()));
+    const int status = RunForked([&] {
+        const rlimit limit = {64, 64};
+        return setrlimit(RLIMIT_NOFILE, &limit) == 0 &&
+                       service.FSCopyPath((dir + "/deep").c_str(), (dir + "/copy").c_str()) == 0
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(0, status);
+    EXPECT_EQ("leaf", ReadFile(dir + "/copy" + chain + "/leaf"));
+    char target[16] = {0};
+    EXPECT_EQ(8, readlink((dir + "/copy" + chain + "/up").c_str(), target, sizeof(target)));
 }
 
 TEST_F(ServiceTest, FSCopyPathOfUnlistableFolderCreatesEmptyDestination)

@@ -106,13 +106,22 @@ ustring FSBaseName(const ustring& path);
 // write or removal failure; -2 disk full or quota exceeded.
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource);
 
+// FSCopy of fromName in the open folder fromDir into toName in toDir, never
+// through a symbolic link: a link is copied as a link, any other kind but a
+// regular file is refused. The paths name both in the messages. 0, -1 or -2
+// as FSCopy.
+int FSCopyAt(int fromDir, const char* fromName, int toDir, const char* toName, const char* fromPath,
+             const char* toPath);
+
 // rename, falling back to copy-and-delete of the whole tree across file
 // systems. 0; -1 empty argument; -2 source missing or not readable; -3 the
-// move failed (what was moved stays moved); -100 name too long.
+// move failed (what was moved stays moved); -100 name too long. Every
+// failure but -1 is logged.
 int FSRename(const ustring& src, const ustring& dst, bool exactCase);
 
-// Removes a file, a link (never its target) or a whole tree. 0 (also for a
-// missing path); -1 empty path or unreadable; -3 something was not removed.
+// Removes a file, a link (never its target) or a whole tree of any depth. 0
+// (also for a missing path); -1 empty path or unreadable; -3 something was not
+// removed (logged).
 // The second argument has no effect.
 int FSRemove(const ustring& path, bool unused = false);
 

@@ -4,12 +4,14 @@
 #include "platform/fs_type.h"
 #include "platform/kernel_copy.h"
 #include "log.h"
+#include "tree_walk.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,7 +81,7 @@ bool IsDotOrDotDot(const ustring& name)
 }
 
 // Logs a failed open of path (or a failed look at the file opened). -1.
-int CopyOpenFailure(int line, const ustring& path)
+int CopyOpenFailure(int line, const char* path)
 {
     const int err = errno;
     Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
@@ -97,7 +99,118 @@ int CopyWriteFailure(int line, int err)
     return (err == ENOSPC || err == EDQUOT) ? -2 : -1;
 }
 
-int RenameImpl(const ustring& src, const ustring& dst, bool exactCase, bool inTree);
+void LogRenameFailure(int line, const char* src, const char* dst, int err)
+{
+    Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                   "[ERROR] file-op(%d): FSRename: failed to move '%s' to '%s': %s\n", line,
+                   LogSafe(src).c_str(), LogSafe(dst).c_str(), strerror(err));
+}
+
+void LogRemoveFailure(int line, const char* path, int err)
+{
+    Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                   "[ERROR] file-op(%d): FSRemove: failed to remove '%s': %s\n", line,
+                   LogSafe(path).c_str(), strerror(err));
+}
+
+// Copies the bytes of fromName in fromDir into toName in toDir (created 0666
+// minus umask, or truncated when it is a regular file) and flushes them. The
+// paths name both for the messages. 0, -1, or -2 for a full disk or quota.
+int CopyFileAt(int fromDir, const char* fromName, int toDir, const char* toName, const char* src,
+               const char* dst, int openFlags)
+{
+    const UniqueFd in(openat(fromDir, fromName, O_RDONLY | O_CLOEXEC | openFlags));
+    if (!in.Valid()) {
+        return CopyOpenFailure(__LINE__, src);
+    }
+    // Truncation waits until dst is known not to be src itself (also through a
+    // hard link): truncating first would destroy the data to be copied. Only a
+    // regular file is truncated: a device refuses it and takes the bytes as is.
+    UniqueFd out(openat(toDir, toName, O_WRONLY | O_CREAT | O_CLOEXEC | openFlags, 0666));
+    if (!out.Valid()) {
+        return CopyOpenFailure(__LINE__, dst);
+    }
+    int result = 0;
+    std::unique_ptr<char, decltype(&free)> buffer(nullptr, &free);
+    struct stat inStat;
+    struct stat outStat;
+    if (fstat(in.Get(), &inStat) != 0 || fstat(out.Get(), &outStat) != 0) {
+        result = CopyOpenFailure(__LINE__, dst);
+    } else if (inStat.st_dev == outStat.st_dev && inStat.st_ino == outStat.st_ino) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                       "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", __LINE__,
+                       LogSafe(src).c_str(), LogSafe(dst).c_str());
+        result = -1;
+    } else if (S_ISREG(outStat.st_mode) && ftruncate(out.Get(), 0) != 0) {
+        result = CopyOpenFailure(__LINE__, dst);
+    } else {
+        buffer.reset(static_cast<char*>(malloc(kCopyBufferSize)));
+        if (buffer == nullptr) {
+            const int err = errno;
+            Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                           "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", __LINE__,
+                           kCopyBufferSize, strerror(err), err);
+            result = -1;
+        }
+    }
+
+    // The kernel copies without the round trip through the buffer where it
+    // can; the loop below finishes whatever it left.
+    if (result == 0 && KernelCopy(in.Get(), out.Get(), kCopyBufferSize) != 0) {
+        result = CopyWriteFailure(__LINE__, errno);
+    }
+    while (result == 0) {
+        const ssize_t got = read(in.Get(), buffer.get(), kCopyBufferSize);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int err = errno;
+            Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                           "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
+                           strerror(err), err);
+            result = -1;
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        const int err = WriteAll(out.Get(), buffer.get(), static_cast<size_t>(got));
+        if (err != 0) {
+            result = CopyWriteFailure(__LINE__, err);
+        }
+    }
+
+    // A file system may report a full disk or an I/O error only when the data
+    // reaches the disk: a failed flush or close is a failed copy.
+    if (fsync(out.Get()) != 0 && result == 0 && errno != EINVAL && errno != EROFS) {
+        result = CopyWriteFailure(__LINE__, errno);
+    }
+    const int closed = out.Close();
+    if (closed != 0 && result == 0) {
+        result = CopyWriteFailure(__LINE__, closed);
+    }
+
+    return result;
+}
+
+// Makes toName in toDir a symbolic link with the content of fromName in
+// fromDir, whose information is st. 0 or -1.
+int CopyLinkAt(int fromDir, const char* fromName, int toDir, const char* toName, const char* src,
+               const char* dst, const struct stat& st)
+{
+    std::string target(static_cast<size_t>(st.st_size) + 1, '\0');
+    const ssize_t n = readlinkat(fromDir, fromName, &target[0], target.size());
+    // A link that grew since st was taken is no longer the one to copy.
+    if (n < 0 || static_cast<size_t>(n) >= target.size()) {
+        return CopyOpenFailure(__LINE__, src);
+    }
+    target.resize(static_cast<size_t>(n));
+    if (symlinkat(target.c_str(), toDir, toName) != 0) {
+        return CopyOpenFailure(__LINE__, dst);
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -369,79 +482,8 @@ ustring FSBaseName(const ustring& path)
 
 int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
 {
-    const UniqueFd in(open(src.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!in.Valid()) {
-        return CopyOpenFailure(__LINE__, src);
-    }
-    // Truncation waits until dst is known not to be src itself (also through a
-    // hard link): truncating first would destroy the data to be copied. Only a
-    // regular file is truncated: a device refuses it and takes the bytes as is.
-    UniqueFd out(open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (!out.Valid()) {
-        return CopyOpenFailure(__LINE__, dst);
-    }
-
-    int result = 0;
-    std::unique_ptr<char, decltype(&free)> buffer(nullptr, &free);
-    struct stat inStat;
-    struct stat outStat;
-    if (fstat(in.Get(), &inStat) != 0 || fstat(out.Get(), &outStat) != 0) {
-        result = CopyOpenFailure(__LINE__, dst);
-    } else if (inStat.st_dev == outStat.st_dev && inStat.st_ino == outStat.st_ino) {
-        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                       "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n", __LINE__,
-                       LogSafe(src).c_str(), LogSafe(dst).c_str());
-        result = -1;
-    } else if (S_ISREG(outStat.st_mode) && ftruncate(out.Get(), 0) != 0) {
-        result = CopyOpenFailure(__LINE__, dst);
-    } else {
-        buffer.reset(static_cast<char*>(malloc(kCopyBufferSize)));
-        if (buffer == nullptr) {
-            const int err = errno;
-            Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                           "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n", __LINE__,
-                           kCopyBufferSize, strerror(err), err);
-            result = -1;
-        }
-    }
-
-    // The kernel copies without the round trip through the buffer where it
-    // can; the loop below finishes whatever it left.
-    if (result == 0 && KernelCopy(in.Get(), out.Get(), kCopyBufferSize) != 0) {
-        result = CopyWriteFailure(__LINE__, errno);
-    }
-    while (result == 0) {
-        const ssize_t got = read(in.Get(), buffer.get(), kCopyBufferSize);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const int err = errno;
-            Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
-                           "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
-                           strerror(err), err);
-            result = -1;
-            break;
-        }
-        if (got == 0) {
-            break;
-        }
-        const int err = WriteAll(out.Get(), buffer.get(), static_cast<size_t>(got));
-        if (err != 0) {
-            result = CopyWriteFailure(__LINE__, err);
-        }
-    }
-
-    // A file system may report a full disk or an I/O error only when the data
-    // reaches the disk: a failed flush or close is a failed copy.
-    if (fsync(out.Get()) != 0 && result == 0 && errno != EINVAL && errno != EROFS) {
-        result = CopyWriteFailure(__LINE__, errno);
-    }
-    const int closed = out.Close();
-    if (closed != 0 && result == 0) {
-        result = CopyWriteFailure(__LINE__, closed);
-    }
-
+    int result =
+        CopyFileAt(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), src.c_str(), dst.c_str(), 0);
     // The source goes only after its copy is safely on disk.
     if (result == 0 && removeSource && remove(src.c_str()) != 0) {
         result = -1;
@@ -449,52 +491,94 @@ int FSCopy(const ustring& src, const ustring& dst, bool removeSource)
     return result;
 }
 
-int FSRename(const ustring& src, const ustring& dst, bool exactCase)
+int FSCopyAt(int fromDir, const char* fromName, int toDir, const char* toName, const char* fromPath,
+             const char* toPath)
 {
-    return RenameImpl(src, dst, exactCase, false);
+    struct stat st;
+    if (fstatat(fromDir, fromName, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        return CopyOpenFailure(__LINE__, fromPath);
+    }
+    if (S_ISLNK(st.st_mode)) {
+        return CopyLinkAt(fromDir, fromName, toDir, toName, fromPath, toPath, st);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                       "[ERROR] file-op(%d): CopyFile: '%s' is no regular file\n", __LINE__,
+                       LogSafe(fromPath).c_str());
+        return -1;
+    }
+    return CopyFileAt(fromDir, fromName, toDir, toName, fromPath, toPath, O_NOFOLLOW);
 }
 
-namespace {
-
-int RenameImpl(const ustring& src, const ustring& dst, bool exactCase, bool inTree)
+int FSRename(const ustring& src, const ustring& dst, bool exactCase)
 {
     if (src.empty() || dst.empty()) {
         return -1;
     }
     _FILE_INFO_tag info;
     if (FSStat(src, info, exactCase) != 0 || !info.exists) {
+        Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
+                       "[ERROR] file-op(%d): FSRename: '%s' is missing or unreadable\n", __LINE__,
+                       src.c_str());
         return -2;
     }
     if (rename(src.c_str(), dst.c_str()) == 0) {
         return 0;
     }
-    if (errno == ENAMETOOLONG) {
-        return -100;
-    }
-    if (errno != EXDEV) {
-        return -3;
-    }
-
-    if (info.type == FILE_TYPE_DIRECTORY) {
-        if (FSMKDir(dst, true) != 0) {
-            return -3;
-        }
-        // A folder not emptied stays where it is.
-        const int result = ForEachChild(src, [&](const ustring& child, const DIR_ENTRY& entry) {
-            return RenameImpl(child, dst + "/" + entry.name, exactCase, true);
-        });
-        return result == 0 && remove(src.c_str()) == 0 ? 0 : -3;
+    const int err = errno;
+    if (err != EXDEV || (info.type != FILE_TYPE_DIRECTORY && info.type != FILE_TYPE_REGULAR)) {
+        // Links, devices, pipes and sockets are not carried across file systems.
+        LogRenameFailure(__LINE__, src.c_str(), dst.c_str(), err);
+        return err == ENAMETOOLONG ? -100 : -3;
     }
     if (info.type == FILE_TYPE_REGULAR) {
-        return FSCopy(src, dst, true) < 0 ? -3 : 0;
+        if (FSCopy(src, dst, true) < 0) {
+            LogRenameFailure(__LINE__, src.c_str(), dst.c_str(), EXDEV);
+            return -3;
+        }
+        return 0;
     }
-    // Links, devices, pipes and sockets are not carried across. Inside a tree
-    // the walk goes on and the source folder that still holds them reports
-    // the failure; moved on their own, nothing moved is a failed move.
-    return inTree ? 0 : -3;
+    if (FSMKDir(dst, true) != 0) {
+        return -3;
+    }
+    // Files move one by one. A folder not emptied (it holds a link, say)
+    // stays where it is and ends the move.
+    const int result = TreeWalk::Walk(
+        src.c_str(), dst.c_str(), [](TreeWalk::Event event, const TreeWalk::Entry& entry) {
+            int moved = 0;
+            switch (event) {
+            case TreeWalk::Event::Enter:
+                moved = entry.depth == 0 || mkdirat(entry.mirrorParentFd, entry.name, 0777) == 0 ||
+                                errno == EEXIST
+                            ? 0
+                            : errno;
+                break;
+            case TreeWalk::Event::Leave:
+                moved = unlinkat(entry.parentFd, entry.name, AT_REMOVEDIR) == 0 ? 0 : errno;
+                break;
+            case TreeWalk::Event::Other:
+                if (!S_ISREG(entry.st->st_mode)) {
+                    return TreeWalk::Step::Go;
+                }
+                if (FSCopyAt(entry.parentFd, entry.name, entry.mirrorParentFd, entry.name,
+                             entry.path.c_str(), entry.mirrorPath.c_str()) < 0) {
+                    moved = EIO;
+                } else if (unlinkat(entry.parentFd, entry.name, 0) != 0) {
+                    moved = errno;
+                }
+                break;
+            case TreeWalk::Event::Failed:
+                moved = entry.err;
+                break;
+            }
+            if (moved == 0) {
+                return TreeWalk::Step::Go;
+            }
+            LogRenameFailure(__LINE__, entry.path.c_str(), entry.mirrorPath.c_str(), moved);
+            return TreeWalk::Step::Stop;
+        });
+    return result == 0 ? 0 : -3;
 }
-
-} // namespace
 
 int FSRemove(const ustring& path, bool /*unused*/)
 {
@@ -509,11 +593,36 @@ int FSRemove(const ustring& path, bool /*unused*/)
         return 0;
     }
     if (info.type != FILE_TYPE_DIRECTORY) {
-        return remove(path.c_str()) == 0 ? 0 : -3;
+        if (remove(path.c_str()) == 0) {
+            return 0;
+        }
+        LogRemoveFailure(__LINE__, path.c_str(), errno);
+        return -3;
     }
-    const int result = ForEachChild(
-        path, [](const ustring& child, const DIR_ENTRY&) { return FSRemove(child, false); });
-    return result == 0 && remove(path.c_str()) == 0 ? 0 : -3;
+    // The first failure ends the removal: what is left stays whole.
+    const int result =
+        TreeWalk::Walk(path.c_str(), "", [](TreeWalk::Event event, const TreeWalk::Entry& entry) {
+            int removed = 0;
+            switch (event) {
+            case TreeWalk::Event::Enter:
+                return TreeWalk::Step::Go;
+            case TreeWalk::Event::Leave:
+                removed = unlinkat(entry.parentFd, entry.name, AT_REMOVEDIR) == 0 ? 0 : errno;
+                break;
+            case TreeWalk::Event::Other:
+                removed = unlinkat(entry.parentFd, entry.name, 0) == 0 ? 0 : errno;
+                break;
+            case TreeWalk::Event::Failed:
+                removed = entry.err;
+                break;
+            }
+            if (removed == 0) {
+                return TreeWalk::Step::Go;
+            }
+            LogRemoveFailure(__LINE__, entry.path.c_str(), removed);
+            return TreeWalk::Step::Stop;
+        });
+    return result == 0 ? 0 : -3;
 }
 
 int ForEachChild(const ustring& folder,

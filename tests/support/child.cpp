@@ -61,6 +61,7 @@ Child::Child(const ChildOptions& options)
             : open(options.errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const rlimit processes = {options.maxProcesses, options.maxProcesses};
     const rlimit fileSize = {options.maxFileSize, options.maxFileSize};
+    const rlimit files = {options.maxOpenFiles, options.maxOpenFiles};
 
     // Registered before an orphan reaper can see it end.
     std::unique_lock<std::mutex> own(g_ownMutex);
@@ -72,6 +73,7 @@ Child::Child(const ChildOptions& options)
             (options.ownGroup && setpgid(0, 0) != 0) ||
             (options.maxProcesses != RLIM_INFINITY && setrlimit(RLIMIT_NPROC, &processes) != 0) ||
             (options.maxFileSize != RLIM_INFINITY && setrlimit(RLIMIT_FSIZE, &fileSize) != 0) ||
+            (options.maxOpenFiles != RLIM_INFINITY && setrlimit(RLIMIT_NOFILE, &files) != 0) ||
             (options.gid != static_cast<gid_t>(-1) && setgid(options.gid) != 0) ||
             (options.uid != static_cast<uid_t>(-1) && setuid(options.uid) != 0)) {
             _exit(126);

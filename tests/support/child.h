@@ -35,6 +35,7 @@ struct ChildOptions
     gid_t gid = static_cast<gid_t>(-1);
     rlim_t maxProcesses = RLIM_INFINITY; // of the child's user, threads included
     rlim_t maxFileSize = RLIM_INFINITY;  // bytes
+    rlim_t maxOpenFiles = RLIM_INFINITY; // descriptors, the child's own
     bool ownGroup = false;               // leads a new process group
 };
 

@@ -7,6 +7,7 @@
 #include "platform/fs_flush.h"
 #include "platform/self_paths.h"
 #include "safe_open.h"
+#include "tree_walk.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -975,32 +976,46 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
         return -1;
     }
 
-    const int result = ForEachChild(from, [&](const ustring& childFrom, const DIR_ENTRY& entry) {
-        const ustring childTo = to + "/" + entry.name;
-        int type = entry.type;
-        if (type == FILE_TYPE_NONE) {
-            // Some file systems leave the kind out of the listing.
-            _FILE_INFO_tag childInfo;
-            if (FSStat(childFrom, childInfo, false) == 0 && childInfo.exists) {
-                type = childInfo.type;
+    // Relative to open folders, so that a tree of any depth takes a few
+    // descriptors and no path of it grows past the system's limit.
+    using TreeWalk::Step;
+    const int result = TreeWalk::Walk(
+        from.c_str(), to.c_str(), [](TreeWalk::Event event, const TreeWalk::Entry& entry) {
+            const char* childFrom = entry.path.c_str();
+            const char* childTo = entry.mirrorPath.c_str();
+            const bool enter = event == TreeWalk::Event::Enter && entry.depth > 0;
+            if (enter) {
+                Logger::LogMsg(Logger::LEVEL_DEBUG, kComponent,
+                               "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n", __LINE__,
+                               LogSafe(childFrom).c_str(), LogSafe(childTo).c_str());
             }
-        }
-        const int copied = type == FILE_TYPE_DIRECTORY ? FSCopyPath(childFrom, childTo)
-                                                       : FSCopy(childFrom, childTo, false);
-        if (copied < 0) {
+            bool failed = false;
+            if ((enter && mkdirat(entry.mirrorParentFd, entry.name, 0777) != 0 &&
+                 errno != EEXIST) ||
+                (event == TreeWalk::Event::Failed && entry.inMirror)) {
+                Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
+                               "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest "
+                               "folder '%s'\n",
+                               __LINE__, LogSafe(childTo).c_str());
+                failed = true;
+            } else if (event == TreeWalk::Event::Failed) {
+                // What could be copied is; the folder stays empty.
+                Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
+                               "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  "
+                               "for src '%s' failed\n",
+                               __LINE__, LogSafe(childFrom).c_str());
+            } else if (event == TreeWalk::Event::Other) {
+                failed = FSCopyAt(entry.parentFd, entry.name, entry.mirrorParentFd, entry.name,
+                                  childFrom, childTo) < 0;
+            }
+            if (!failed) {
+                return Step::Go;
+            }
             Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                            "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to "
                            "'%s'\n",
                            __LINE__, LogSafe(childFrom).c_str(), LogSafe(childTo).c_str());
-        }
-        return copied;
-    });
-    if (result == -1) {
-        Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
-                       "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src "
-                       "'%s' failed\n",
-                       __LINE__, LogSafe(from).c_str());
-        return 0;
-    }
+            return Step::Stop;
+        });
     return result == 0 ? 0 : -1;
 }
