@@ -16,8 +16,8 @@ const std::chrono::milliseconds kPollInterval(100);
 
 std::string NotOurs(const char* what, const ustring& path, uid_t owner)
 {
-    return std::string(what) + " '" + path.c_str() + "' belongs to user " +
-           std::to_string(owner) + ", not to the effective user " + std::to_string(geteuid());
+    return std::string(what) + " '" + path.c_str() + "' belongs to user " + std::to_string(owner) +
+           ", not to the effective user " + std::to_string(geteuid());
 }
 
 // The private lock file at path, or an invalid descriptor with why.

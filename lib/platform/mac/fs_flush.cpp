@@ -1,11 +1,10 @@
 #include "platform/fs_flush.h"
 
 #include "safe_open.h"
+#include "tree_walk.h"
 
 #include <cerrno>
-#include <cstring>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,53 +35,31 @@ int FullSync(int fd)
     return fcntl(fd, F_FULLFSYNC) == 0 ? 0 : Sync(fd);
 }
 
-using SyncFn = int (*)(int fd);
-
-// Flushes name below the open folder parent, a folder after everything below
-// it, so that it is flushed after the entries it lists: those with Sync, name
-// itself with sync. Links are never followed: their folder's flush records
-// them. The first error ends the walk.
-int SyncBelow(int parent, const char* name, SyncFn sync)
-{
-    struct stat st;
-    if (fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        return errno;
-    }
-    if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode)) {
-        return 0;
-    }
-    // O_NOFOLLOW and O_NONBLOCK: an entry swapped since the stat fails or is
-    // refused below rather than leading elsewhere or blocking.
-    UniqueFd fd(openat(parent, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.Valid()) {
-        return errno;
-    }
-    if (S_ISREG(st.st_mode)) {
-        return sync(fd.Get());
-    }
-    const UniqueDir dir(fdopendir(fd.Get()));
-    if (!dir) {
-        return errno;
-    }
-    fd.Release(); // the stream owns it now
-    const int folder = dirfd(dir.get());
-    errno = 0;
-    while (const dirent* entry = readdir(dir.get())) {
-        if (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0) {
-            if (const int err = SyncBelow(folder, entry->d_name, Sync)) {
-                return err;
-            }
-        }
-        errno = 0;
-    }
-    return errno != 0 ? errno : sync(folder);
-}
-
 } // namespace
 
+// A folder is flushed after the entries it lists (its Leave comes after
+// them), the root last and in full. Links are never followed: their folder's
+// flush records them.
 int FlushTree(const ustring& path)
 {
-    return SyncBelow(AT_FDCWD, path.c_str(), FullSync);
+    using TreeWalk::Event;
+    int first = 0;
+    TreeWalk::Walk(path.c_str(), "", [&first](Event event, const TreeWalk::Entry& entry) {
+        const auto sync = entry.depth == 0 ? FullSync : Sync;
+        int err = 0;
+        if (event == Event::Failed) {
+            err = entry.err;
+        } else if (event == Event::Leave) {
+            err = sync(entry.fd);
+        } else if (event == Event::Other && S_ISREG(entry.st->st_mode)) {
+            const UniqueFd fd(
+                openat(entry.parentFd, entry.name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+            err = fd.Valid() ? sync(fd.Get()) : errno;
+        }
+        first = err;
+        return err == 0 ? TreeWalk::Step::Go : TreeWalk::Step::Stop;
+    });
+    return first;
 }
 
 int FlushFolder(const ustring& path)
