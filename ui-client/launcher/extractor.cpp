@@ -3,6 +3,7 @@
 #include "log.h"
 #include "notify_adapter.h"
 #include "platform/self_paths.h"
+#include "platform/thread_priority.h"
 #include "safe_open.h"
 #include "str_table.h"
 #include "thread_locale.h"
@@ -10,6 +11,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdarg>
@@ -120,8 +122,7 @@ int OpenArchive(archive* reader, const ustring& path)
     std::string why;
     const UniqueFd fd(OpenRegularFile(path.c_str_utf8(), O_RDONLY, 0, why));
     if (!fd.Valid()) {
-        archive_set_error(reader, errno, "Failed to open '%s': %s", path.c_str_utf8(),
-                          why.c_str());
+        archive_set_error(reader, errno, "Failed to open '%s': %s", path.c_str_utf8(), why.c_str());
         return ARCHIVE_FATAL;
     }
     return archive_read_open_filename(reader, FdPath(fd.Get()).c_str(), kBlockSize);
@@ -151,23 +152,53 @@ Handle OpenForReading(const ustring& src_path, const ustring& dest_path)
     return reader;
 }
 
+// The entries that read without error until the first that does not, or
+// until stop is set; -1 when the package does not open.
+int CountEntries(const ustring& src_path, const ustring& dest_path, const std::atomic<bool>& stop)
+{
+    const Utf8Names names;
+    const Handle reader = OpenForReading(src_path, dest_path);
+    if (!reader) {
+        return -1;
+    }
+    int count = 0;
+    archive_entry* entry = nullptr;
+    while (!stop && archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        ++count;
+        archive_read_data_skip(reader.get());
+    }
+    return count;
+}
+
 // Counts beside the extraction, so that a compressed package is not
-// decompressed twice one after the other (Count() stays the only counter),
-// and reports progress strictly in order from whichever thread can: the
-// counter reports the entries already extracted as soon as it finishes, the
-// extraction each later entry as soon as it is on disk.
+// decompressed twice one after the other, and reports progress strictly in
+// order from whichever thread can: the counter reports the entries already
+// extracted as soon as it finishes, the extraction each later entry as soon
+// as it is on disk. The count only feeds the dialog, so it runs when a core
+// would otherwise idle, and an extraction that reaches the end of the
+// archive first knows the total itself and stops it.
 class Progress
 {
 public:
     Progress(Extractor* extractor, Notify_Adapter* notify) : notify(notify)
     {
+        const auto count = [this, extractor] {
+            return CountEntries(extractor->src_path, extractor->dest_path, stopCount);
+        };
         try {
-            counter = std::thread([this, extractor] { SetTotal(extractor->Count()); });
+            counter = std::thread([this, count] {
+                ThreadPriority::RunOnlyWhenIdle();
+                SetTotal(count());
+            });
         } catch (const std::system_error&) {
-            SetTotal(extractor->Count());
+            SetTotal(count());
         }
     }
-    ~Progress() { Total(); }
+    ~Progress()
+    {
+        stopCount = true;
+        Total();
+    }
 
     // After each extracted entry; false once the count is known to have failed.
     bool EntryDone()
@@ -179,6 +210,21 @@ public:
         }
         Report();
         return total >= 1;
+    }
+
+    // At the end of the archive: every entry has been seen, so that is the
+    // total, unless the count failed first. 0, or -1 (logged).
+    int Finish()
+    {
+        {
+            std::lock_guard<std::mutex> hold(lock);
+            if (total == kUnknown) {
+                total = extracted;
+                Report();
+            }
+        }
+        stopCount = true;
+        return CountFailed() ? -1 : 0;
     }
 
     // Waits for the count; true, after logging it, when it failed.
@@ -222,11 +268,15 @@ private:
 
     static const int kUnknown = -2;
 
+    // The counter's result, unless it was stopped: then it is partial, and
+    // comes after the extraction has found the total itself.
     void SetTotal(int n)
     {
         std::lock_guard<std::mutex> hold(lock);
-        total = n;
-        Report();
+        if (total == kUnknown && !stopCount) {
+            total = n;
+            Report();
+        }
     }
 
     // With the lock held.
@@ -242,6 +292,7 @@ private:
     int total = kUnknown;
     int extracted = 0;
     int reported = 0;
+    std::atomic<bool> stopCount{false};
     std::thread counter;
 };
 
@@ -471,7 +522,7 @@ int ExtractEntries(archive* reader, archive* writer, const std::string& root,
         archive_entry* entry = nullptr;
         const int r = archive_read_next_header(reader, &entry);
         if (r == ARCHIVE_EOF) {
-            return progress.CountFailed() ? -1 : 0;
+            return progress.Finish();
         }
         if (r != ARCHIVE_OK) {
             return progress.Fail("[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
@@ -573,19 +624,8 @@ int Extractor::Check(std::string& why)
 
 int Extractor::Count()
 {
-    const Utf8Names names;
-    const Handle reader = OpenForReading(src_path, dest_path);
-    if (!reader) {
-        return -1;
-    }
-    int count = 0;
-    archive_entry* entry = nullptr;
-    // The first header that does not read ends the count, error or not.
-    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
-        ++count;
-        archive_read_data_skip(reader.get());
-    }
-    return count;
+    const std::atomic<bool> never{false};
+    return CountEntries(src_path, dest_path, never);
 }
 
 int Extractor::List()
