@@ -892,7 +892,7 @@ bool Service::CanWriteUpgradeMarker()
         Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                        "[ERROR] cloud-service(%d): failed to write upgrade marker '%s': %s, "
                        "leaving the client UI running\n",
-                       __LINE__, marker.c_str(), why.c_str());
+                       __LINE__, LogSafe(marker).c_str(), why.c_str());
         return false;
     }
     fd.Close();
@@ -917,7 +917,7 @@ bool Service::IsPackageReadable()
         // With no process to spare, an unbounded read beats never upgrading.
         Logger::LogMsg(Logger::LEVEL_WARNING, kComponent,
                        "[WARNING] cloud-service(%d): %s, reading package '%s' without bounds\n",
-                       __LINE__, why.c_str(), extractor.src_path.c_str());
+                       __LINE__, why.c_str(), LogSafe(extractor.src_path).c_str());
         why.clear();
         verdict = check(why) == 0 ? BoundedChild::kOk : BoundedChild::kFailed;
     }
