@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <new>
+#include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -63,6 +68,55 @@ std::string Text(const char* format, double value)
     _exit(result == 0 ? 0 : result == ENOMEM ? kExitNoMemory : kExitFailed);
 }
 
+#if defined(HALVENOR_SANITIZED)
+// The sanitizers' allocators are not safe in a child forked from a threaded
+// process: the child may wait for good on a lock that another thread held at
+// the fork. Their builds run the work on a thread instead, bounded in time
+// only; a thread past its deadline is left to run on its own copy of work.
+Verdict RunOnThread(const std::function<int(std::string&)>& work, const Limits& limits,
+                    std::string& why)
+{
+    struct Outcome
+    {
+        std::mutex lock;
+        std::condition_variable ended;
+        bool done = false;
+        int result = 0;
+        std::string why;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    try {
+        std::thread([outcome, work] {
+            std::string reason;
+            const int result = work(reason);
+            const std::lock_guard<std::mutex> hold(outcome->lock);
+            outcome->result = result;
+            outcome->why = reason;
+            outcome->done = true;
+            outcome->ended.notify_all();
+        }).detach();
+    } catch (const std::system_error& error) {
+        why = std::string("cannot start a thread: ") + error.what();
+        return kNotStarted;
+    }
+    std::unique_lock<std::mutex> hold(outcome->lock);
+    if (!outcome->ended.wait_for(hold, std::chrono::milliseconds(limits.milliseconds),
+                                 [&outcome] { return outcome->done; })) {
+        why = Text("it did not end within %g s", limits.milliseconds / 1000.0);
+        return kTimedOut;
+    }
+    if (outcome->result == 0) {
+        return kOk;
+    }
+    if (outcome->result == ENOMEM) {
+        why = "it ran out of memory";
+        return kOutOfMemory;
+    }
+    why = outcome->why.empty() ? "it failed" : outcome->why;
+    return kFailed;
+}
+#endif
+
 } // namespace
 
 bool MemoryCapped()
@@ -77,6 +131,9 @@ bool MemoryCapped()
 Verdict Run(const std::function<int(std::string& why)>& work, const Limits& limits,
             std::string& why)
 {
+#if defined(HALVENOR_SANITIZED)
+    return RunOnThread(work, limits, why);
+#endif
     int fds[2];
     if (pipe(fds) != 0) {
         why = std::string("cannot create a pipe: ") + strerror(errno);

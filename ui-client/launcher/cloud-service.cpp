@@ -910,8 +910,9 @@ bool Service::IsPackageReadable()
     std::string why;
     // Some damaged archives keep libarchive reading forever or into
     // gigabytes; in a child, such a read ends as a refused package. The child
-    // only reads: Check neither logs nor starts threads.
-    const auto check = [&extractor](std::string& reason) { return extractor.Check(reason); };
+    // only reads: Check neither logs nor starts threads. It has its own copy
+    // of the extractor, as work that overruns may be left running.
+    auto check = [extractor](std::string& reason) mutable { return extractor.Check(reason); };
     BoundedChild::Verdict verdict = BoundedChild::Run(check, package_check_limits, why);
     if (verdict == BoundedChild::kNotStarted) {
         // With no process to spare, an unbounded read beats never upgrading.
