@@ -33,42 +33,35 @@ ino_t Inode(const std::string& path)
     return lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
 }
 
-ino_t InodeOf(int fd)
+int Record(int cmd, int fd, int err)
 {
     struct stat st;
-    return fstat(fd, &st) == 0 ? st.st_ino : 0;
+    calls.push_back({cmd, fstat(fd, &st) == 0 ? st.st_ino : 0});
+    errno = err;
+    return err == 0 ? 0 : -1;
 }
 
 } // namespace
 
 extern "C" int __wrap_fsync(int fd)
 {
-    calls.push_back({0, InodeOf(fd)});
-    if (calls.back().ino == failingFsync) {
-        errno = EIO;
-        return -1;
-    }
-    return 0;
+    struct stat st;
+    return Record(0, fd, fstat(fd, &st) == 0 && st.st_ino == failingFsync ? EIO : 0);
 }
 
-// glibc names fcntl fcntl64 where off_t has 64 bits; either may be linked.
+// glibc names fcntl fcntl64 where off_t has 64 bits.
 extern "C" int __real_fcntl64(int fd, int cmd, ...);
 
 extern "C" int __wrap_fcntl64(int fd, int cmd, ...)
 {
-    if (cmd != F_FULLFSYNC && cmd != F_BARRIERFSYNC) {
-        va_list args;
-        va_start(args, cmd);
-        const long arg = va_arg(args, long);
-        va_end(args);
-        return __real_fcntl64(fd, cmd, arg);
+    if (cmd == F_FULLFSYNC || cmd == F_BARRIERFSYNC) {
+        return Record(cmd, fd, fullFlushError);
     }
-    calls.push_back({cmd, InodeOf(fd)});
-    if (fullFlushError != 0) {
-        errno = fullFlushError;
-        return -1;
-    }
-    return 0;
+    va_list args;
+    va_start(args, cmd);
+    const long arg = va_arg(args, long);
+    va_end(args);
+    return __real_fcntl64(fd, cmd, arg);
 }
 
 namespace {
@@ -82,9 +75,8 @@ protected:
         fullFlushError = 0;
         ASSERT_TRUE(testutil::MakeDirs(root + "/Contents/MacOS/deep/er"));
         ASSERT_TRUE(testutil::MakeDirs(outside));
-        for (const char* file :
-             {"/Contents/INFO", "/Contents/MacOS/ui", "/Contents/MacOS/deep/er/x"}) {
-            ASSERT_TRUE(testutil::WriteFile(root + file, "data"));
+        for (const char* file : {"/INFO", "/MacOS/ui", "/MacOS/deep/er/x"}) {
+            ASSERT_TRUE(testutil::WriteFile(root + "/Contents" + file, "data"));
         }
         ASSERT_TRUE(testutil::WriteFile(outside + "/victim", "data"));
         ASSERT_EQ(symlink(outside.c_str(), (root + "/Contents/link").c_str()), 0);
@@ -106,31 +98,22 @@ TEST_F(MacFlushTest, EveryEntryIsFlushedBeforeItsFolderThenTheDriveOnce)
     std::map<ino_t, size_t> synced;
     for (size_t i = 0; i < calls.size(); ++i) {
         EXPECT_TRUE(synced.emplace(calls[i].ino, i).second) << "flushed twice: " << calls[i].ino;
+        EXPECT_NE(calls[i].cmd, F_BARRIERFSYNC);
+        EXPECT_EQ(calls[i].cmd == F_FULLFSYNC, i + 1 == calls.size()) << "full flush " << i;
     }
-    const std::vector<std::string> entries = {"/Contents/INFO",
-                                              "/Contents/MacOS/ui",
-                                              "/Contents/MacOS/deep/er/x",
-                                              "/Contents/MacOS/deep/er",
-                                              "/Contents/MacOS/deep",
-                                              "/Contents/MacOS",
-                                              "/Contents"};
+    const std::vector<std::string> entries = {
+        "/INFO", "/MacOS/ui", "/MacOS/deep/er/x", "/MacOS/deep/er", "/MacOS/deep", "/MacOS", ""};
     for (const std::string& entry : entries) {
         const std::string parent = entry.substr(0, entry.rfind('/'));
-        ASSERT_EQ(synced.count(Inode(root + entry)), 1u) << entry;
-        EXPECT_LT(synced[Inode(root + entry)], synced[Inode(root + parent)]) << entry;
+        const ino_t self = Inode(root + "/Contents" + entry);
+        ASSERT_EQ(synced.count(self), 1u) << entry;
+        EXPECT_LT(synced[self], synced[Inode(entry.empty() ? root : root + "/Contents" + parent)])
+            << entry;
     }
     EXPECT_EQ(synced.size(), entries.size() + 1);
     EXPECT_EQ(synced.count(Inode(outside + "/victim")), 0u);
-
     ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.back().cmd, F_FULLFSYNC);
     EXPECT_EQ(calls.back().ino, Inode(root));
-    size_t full = 0;
-    for (const Call& call : calls) {
-        full += call.cmd == F_FULLFSYNC;
-        EXPECT_NE(call.cmd, F_BARRIERFSYNC);
-    }
-    EXPECT_EQ(full, 1u);
 }
 
 TEST_F(MacFlushTest, FirstErrorEndsTheWalkAndARefusedFullFlushFallsBack)
