@@ -400,6 +400,29 @@ TEST_F(LauncherSlots, ReportsFromAnotherThreadArriveInOrderBeforeLaunchDone)
     QCoreApplication::processEvents();
 }
 
+TEST_F(LauncherSlots, OnlyReportsThatMoveTheBarReachTheGuiThread)
+{
+    struct QueuedCalls : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::MetaCall;
+            return false;
+        }
+    } queued;
+    launcher->installEventFilter(&queued);
+    Invoke("ShowMsgBox");
+    // One report per entry, 1,000 entries: 101 whole percentages.
+    std::thread([] {
+        for (int entry = 1; entry <= 1000; ++entry) {
+            Notify_Adapter::GetInstance()->UpdateProgress(1000, entry);
+        }
+    }).join();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(queued.count, 101);
+    EXPECT_EQ(FindDialog()->value(), 100);
+}
+
 TEST(SingleApplicationGuard, NameFollowsTheResolvedPathAndTheUser)
 {
     TempDir tmp;

@@ -153,7 +153,11 @@ Launcher::Launcher() : QObject(nullptr)
     connect(worker, &Worker::sigServiceDone, this, &Launcher::LaunchDone);
     connect(worker, &Worker::sigUpdateProgress, this, &Launcher::UpdateProgress);
     connect(worker, &Worker::sigSetLabelText, this, &Launcher::SetLabelText);
-    connect(relay, &Notify_Adapter::sigUpdateProgress, this, &Launcher::UpdateProgress);
+    // Direct: the extractor reports every entry, thousands a package, and
+    // each queued report would wake this thread for a bar that moves a
+    // hundred times. Every emitter has ended before the Launcher goes.
+    connect(relay, &Notify_Adapter::sigUpdateProgress, this, &Launcher::RelayProgress,
+            Qt::DirectConnection);
     connect(relay, &Notify_Adapter::sigUpdateDialogText, this, &Launcher::SetLabelText);
 }
 
@@ -203,6 +207,28 @@ void Launcher::SetLabelText(const QString& text)
     Dialog()->setLabelText(text);
 }
 
+namespace {
+
+int Percent(int total, int steps)
+{
+    // 64-bit so that huge entry counts cannot overflow the product.
+    return static_cast<int>(static_cast<qint64>(steps) * 100 / total);
+}
+
+} // namespace
+
+void Launcher::RelayProgress(int total, int steps)
+{
+    if (total < 1) {
+        return;
+    }
+    const int percent = Percent(total, steps);
+    if (relayedPercent.exchange(percent) != percent) {
+        QMetaObject::invokeMethod(
+            this, [this, total, steps] { UpdateProgress(total, steps); }, Qt::QueuedConnection);
+    }
+}
+
 void Launcher::UpdateProgress(int total, int steps)
 {
     // No report carries a total below 1; one that did would divide by zero.
@@ -212,8 +238,7 @@ void Launcher::UpdateProgress(int total, int steps)
     if (Dialog()->maximum() != 100) {
         dialog->setRange(0, 100);
     }
-    // 64-bit so that huge entry counts cannot overflow the product.
-    dialog->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
+    dialog->setValue(Percent(total, steps));
 }
 
 void Launcher::LaunchDone()

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
+
 class ProcessingProgressDialog;
 class Service;
 
@@ -77,7 +79,11 @@ private Q_SLOTS:
 
 private:
     ProcessingProgressDialog* Dialog();
+    // Reporting thread: passes a report on only when the bar would move.
+    void RelayProgress(int total, int steps);
 
     Worker* worker;
     ProcessingProgressDialog* dialog = nullptr;
+    // The percentage of the last report passed on, -1 before the first.
+    std::atomic<int> relayedPercent{-1};
 };
