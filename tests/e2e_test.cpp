@@ -17,6 +17,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -98,6 +99,11 @@ protected:
         for (pid_t pid : launched) {
             kill(pid, SIGKILL);
         }
+        // Killing is asynchronous: a client still writing would race the
+        // removal of the temporary folder.
+        for (pid_t pid : launched) {
+            WaitFor([pid] { return Ended(pid); }, 5s);
+        }
         // The launcher may be started from any folder, the user's own
         // included: it must never write there, whatever the run did.
         std::string written;
@@ -108,6 +114,15 @@ protected:
         }
         EXPECT_FALSE(error) << WorkDir() << ": " << error.message();
         EXPECT_EQ(written, "") << "the launcher wrote into its working folder";
+    }
+
+    // Gone, or a zombie that its new parent has yet to reap.
+    static bool Ended(pid_t pid)
+    {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string line;
+        const size_t end = std::getline(stat, line) ? line.rfind(')') : 0;
+        return end == 0 || end == std::string::npos || line.compare(end + 2, 1, "Z") == 0;
     }
 
     // The working folder of every launcher run, empty.
@@ -720,6 +735,7 @@ TEST_F(LauncherRun, CrashedInstanceDoesNotBlockTheNextStart)
 
     const Result r = RunLauncher("next");
     ASSERT_TRUE(r.ExitedWith(0)) << DescribeStatus(r.status) << "\n" << r.err;
+    EXPECT_NE(WaitForLaunchedClient(client->pid()), 0);
     EXPECT_EQ(CountLog("[DEBUG] main(80): app has already launched, return"), 0);
     EXPECT_EQ(CountLog("[DEBUG] launcher(86): running"), 2);
     EXPECT_EQ(CountLog("[DEBUG] launcher(114): done"), 1);
