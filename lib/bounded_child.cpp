@@ -45,6 +45,11 @@ std::string Text(const char* format, double value)
     return text;
 }
 
+std::string LateText(const Limits& limits)
+{
+    return Text("it did not end within %g s", limits.milliseconds / 1000.0);
+}
+
 [[noreturn]] void RunChild(const std::function<int(std::string&)>& work, const Limits& limits,
                            int out)
 {
@@ -102,7 +107,7 @@ Verdict RunOnThread(const std::function<int(std::string&)>& work, const Limits& 
     std::unique_lock<std::mutex> hold(outcome->lock);
     if (!outcome->ended.wait_for(hold, std::chrono::milliseconds(limits.milliseconds),
                                  [&outcome] { return outcome->done; })) {
-        why = Text("it did not end within %g s", limits.milliseconds / 1000.0);
+        why = LateText(limits);
         return kTimedOut;
     }
     if (outcome->result == 0) {
@@ -198,7 +203,7 @@ Verdict Run(const std::function<int(std::string& why)>& work, const Limits& limi
     close(fds[0]);
 
     if (late) {
-        why = Text("it did not end within %g s", limits.milliseconds / 1000.0);
+        why = LateText(limits);
         return kTimedOut;
     }
     if (!reaped) {

@@ -402,7 +402,8 @@ TEST_F(LauncherSlots, ReportsFromAnotherThreadArriveInOrderBeforeLaunchDone)
 
 TEST_F(LauncherSlots, OnlyReportsThatMoveTheBarReachTheGuiThread)
 {
-    struct QueuedCalls : QObject {
+    struct QueuedCalls : QObject
+    {
         int count = 0;
         bool eventFilter(QObject*, QEvent* event) override
         {

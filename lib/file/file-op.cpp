@@ -113,6 +113,35 @@ void LogRemoveFailure(int line, const char* path, int err)
                    LogSafe(path).c_str(), strerror(err));
 }
 
+// Walks root (alongside mirror, when not empty), doing step on each entry
+// but a Failed one: 0 to go on, or an errno. The first failure, a Failed
+// entry's included, goes to report and ends the walk. 0 or -3.
+template <typename Step, typename Report>
+int WalkUntilFailure(const char* root, const char* mirror, Step step, Report report)
+{
+    const int result =
+        TreeWalk::Walk(root, mirror, [&](TreeWalk::Event event, const TreeWalk::Entry& entry) {
+            const int err = event == TreeWalk::Event::Failed ? entry.err : step(event, entry);
+            if (err == 0) {
+                return TreeWalk::Step::Go;
+            }
+            report(entry, err);
+            return TreeWalk::Step::Stop;
+        });
+    return result == 0 ? 0 : -3;
+}
+
+// Removes an entry once the walk is done with it: a folder at its Leave,
+// after its entries. 0 or an errno.
+int RemoveEntry(TreeWalk::Event event, const TreeWalk::Entry& entry)
+{
+    const int flags = event == TreeWalk::Event::Leave ? AT_REMOVEDIR : 0;
+    if (event == TreeWalk::Event::Enter || unlinkat(entry.parentFd, entry.name, flags) == 0) {
+        return 0;
+    }
+    return errno;
+}
+
 // Copies the bytes of fromName in fromDir into toName in toDir (created 0666
 // minus umask, or truncated when it is a regular file) and flushes them. The
 // paths name both for the messages. 0, -1, or -2 for a full disk or quota.
@@ -519,7 +548,7 @@ int FSRename(const ustring& src, const ustring& dst, bool exactCase)
     if (FSStat(src, info, exactCase) != 0 || !info.exists) {
         Logger::LogMsg(Logger::LEVEL_ERROR, Component(),
                        "[ERROR] file-op(%d): FSRename: '%s' is missing or unreadable\n", __LINE__,
-                       src.c_str());
+                       LogSafe(src).c_str());
         return -2;
     }
     if (rename(src.c_str(), dst.c_str()) == 0) {
@@ -543,41 +572,26 @@ int FSRename(const ustring& src, const ustring& dst, bool exactCase)
     }
     // Files move one by one. A folder not emptied (it holds a link, say)
     // stays where it is and ends the move.
-    const int result = TreeWalk::Walk(
-        src.c_str(), dst.c_str(), [](TreeWalk::Event event, const TreeWalk::Entry& entry) {
-            int moved = 0;
-            switch (event) {
-            case TreeWalk::Event::Enter:
-                moved = entry.depth == 0 || mkdirat(entry.mirrorParentFd, entry.name, 0777) == 0 ||
-                                errno == EEXIST
-                            ? 0
-                            : errno;
-                break;
-            case TreeWalk::Event::Leave:
-                moved = unlinkat(entry.parentFd, entry.name, AT_REMOVEDIR) == 0 ? 0 : errno;
-                break;
-            case TreeWalk::Event::Other:
+    return WalkUntilFailure(
+        src.c_str(), dst.c_str(),
+        [](TreeWalk::Event event, const TreeWalk::Entry& entry) {
+            if (event == TreeWalk::Event::Enter) {
+                return entry.depth == 0 ? 0 : TreeWalk::MakeMirrorFolder(entry);
+            }
+            if (event == TreeWalk::Event::Other) {
                 if (!S_ISREG(entry.st->st_mode)) {
-                    return TreeWalk::Step::Go;
+                    return 0;
                 }
                 if (FSCopyAt(entry.parentFd, entry.name, entry.mirrorParentFd, entry.name,
                              entry.path.c_str(), entry.mirrorPath.c_str()) < 0) {
-                    moved = EIO;
-                } else if (unlinkat(entry.parentFd, entry.name, 0) != 0) {
-                    moved = errno;
+                    return EIO;
                 }
-                break;
-            case TreeWalk::Event::Failed:
-                moved = entry.err;
-                break;
             }
-            if (moved == 0) {
-                return TreeWalk::Step::Go;
-            }
-            LogRenameFailure(__LINE__, entry.path.c_str(), entry.mirrorPath.c_str(), moved);
-            return TreeWalk::Step::Stop;
+            return RemoveEntry(event, entry);
+        },
+        [](const TreeWalk::Entry& entry, int err) {
+            LogRenameFailure(__LINE__, entry.path.c_str(), entry.mirrorPath.c_str(), err);
         });
-    return result == 0 ? 0 : -3;
 }
 
 int FSRemove(const ustring& path, bool /*unused*/)
@@ -600,29 +614,10 @@ int FSRemove(const ustring& path, bool /*unused*/)
         return -3;
     }
     // The first failure ends the removal: what is left stays whole.
-    const int result =
-        TreeWalk::Walk(path.c_str(), "", [](TreeWalk::Event event, const TreeWalk::Entry& entry) {
-            int removed = 0;
-            switch (event) {
-            case TreeWalk::Event::Enter:
-                return TreeWalk::Step::Go;
-            case TreeWalk::Event::Leave:
-                removed = unlinkat(entry.parentFd, entry.name, AT_REMOVEDIR) == 0 ? 0 : errno;
-                break;
-            case TreeWalk::Event::Other:
-                removed = unlinkat(entry.parentFd, entry.name, 0) == 0 ? 0 : errno;
-                break;
-            case TreeWalk::Event::Failed:
-                removed = entry.err;
-                break;
-            }
-            if (removed == 0) {
-                return TreeWalk::Step::Go;
-            }
-            LogRemoveFailure(__LINE__, entry.path.c_str(), removed);
-            return TreeWalk::Step::Stop;
-        });
-    return result == 0 ? 0 : -3;
+    return WalkUntilFailure(path.c_str(), "", RemoveEntry,
+                            [](const TreeWalk::Entry& entry, int err) {
+                                LogRemoveFailure(__LINE__, entry.path.c_str(), err);
+                            });
 }
 
 int ForEachChild(const ustring& folder,

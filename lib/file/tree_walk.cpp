@@ -314,4 +314,9 @@ int Walk(const std::string& root, const std::string& mirror, const Visit& visit)
     return walker.Run(root);
 }
 
+int MakeMirrorFolder(const Entry& entry)
+{
+    return mkdirat(entry.mirrorParentFd, entry.name, 0777) == 0 || errno == EEXIST ? 0 : errno;
+}
+
 } // namespace TreeWalk

@@ -48,10 +48,14 @@ using Visit = std::function<Step(Event, const Entry&)>;
 
 // Visits root and everything below it, the entries of a folder between its
 // Enter and its Leave. With a non-empty mirror (an existing folder), a second
-// tree is walked alongside: Enter of every folder below the root creates its
-// match in mirrorParentFd under the same name, which the walk then opens.
+// tree is walked alongside: the visit at Enter of every folder below the root
+// creates its match (MakeMirrorFolder), which the walk then opens.
 // A folder whose own parent changed during the walk ends it (Failed first).
 // 0 when the walk ran to its end, -1 when it was stopped.
 int Walk(const std::string& root, const std::string& mirror, const Visit& visit);
+
+// At Enter: the entry's folder in the mirror, created unless it is there.
+// 0 or an errno.
+int MakeMirrorFolder(const Entry& entry);
 
 } // namespace TreeWalk

@@ -991,8 +991,7 @@ int Service::FSCopyPath(const ustring& from, const ustring& to)
                                LogSafe(childFrom).c_str(), LogSafe(childTo).c_str());
             }
             bool failed = false;
-            if ((enter && mkdirat(entry.mirrorParentFd, entry.name, 0777) != 0 &&
-                 errno != EEXIST) ||
+            if ((enter && TreeWalk::MakeMirrorFolder(entry) != 0) ||
                 (event == TreeWalk::Event::Failed && entry.inMirror)) {
                 Logger::LogMsg(Logger::LEVEL_ERROR, kComponent,
                                "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest "

@@ -66,7 +66,7 @@ void QtSingleApplication::releaseGuard()
 {
     if (guard) {
         // Removed, so that the folder holds no guard of a launcher that ended.
-        guard->ReleaseAndRemove(QFile::encodeName(guardPath).constData());
+        guard->ReleaseAndRemove();
         guard.reset();
     }
 }

@@ -54,6 +54,7 @@ UserFolderLock::UserFolderLock(const ustring& folder, std::chrono::milliseconds 
 }
 
 FileLock::FileLock(const ustring& path, std::chrono::milliseconds limit, void (*onWait)())
+    : path(path)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     bool told = false;
@@ -91,7 +92,7 @@ FileLock::FileLock(const ustring& path, std::chrono::milliseconds limit, void (*
     }
 }
 
-void FileLock::ReleaseAndRemove(const ustring& path)
+void FileLock::ReleaseAndRemove()
 {
     // Removed while still held, so that no other process locks it between.
     if (current == State::Held && StillNamed(fd.Get(), path)) {

@@ -29,10 +29,11 @@ public:
     State state() const { return current; }
     const std::string& why() const { return reason; }
 
-    // Removes the file at path if it is the one held, then releases the lock.
-    void ReleaseAndRemove(const ustring& path);
+    // Removes the lock file if it is still the one held, then releases the lock.
+    void ReleaseAndRemove();
 
 private:
+    const ustring path;
     UniqueFd fd; // closing it releases the lock
     State current = State::Unavailable;
     std::string reason;
